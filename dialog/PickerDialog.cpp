@@ -1,0 +1,47 @@
+#include "PickerDialog.h"
+
+#include "CltPiker.h"
+#include "plugin/ModuleState.h"
+#include "plexa/jx_CORE.h"
+
+namespace {
+
+INT_PTR OnInitDialog(HWND dialog, CCltPiker* controller)
+{
+    HostObject->LocalizeDialog(LanguageCookie, dialog);
+    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(controller));
+    controller->hDlg = dialog;
+    controller->currentColor = controller->request[kRequestColor];
+    return TRUE;
+}
+
+INT_PTR OnCommand(HWND dialog, WORD id)
+{
+    switch (id) {
+    case IDOK:
+        EndDialog(dialog, 1);
+        return TRUE;
+    case IDCANCEL:
+        EndDialog(dialog, 0);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+INT_PTR CALLBACK PickerDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG)
+        return OnInitDialog(dialog, reinterpret_cast<CCltPiker*>(lParam));
+    // Until WM_INITDIALOG has stored the controller, nothing else is handled.
+    if (!GetWindowLongPtrW(dialog, DWLP_USER))
+        return FALSE;
+    switch (message) {
+    case WM_COMMAND:
+        return OnCommand(dialog, LOWORD(wParam));
+    default:
+        return FALSE;
+    }
+}

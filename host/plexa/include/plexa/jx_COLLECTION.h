@@ -1,0 +1,72 @@
+// Reference-counted collections of pointer-sized items, in insertion order
+// (jx_COLLECTION) or kept sorted by a comparison (jx_SORTEDCOLLECTION).
+#pragma once
+
+#include "plexa/jx_interface.h"
+
+// Called for each item a collection removes, and for each item still held
+// when the last reference is released.
+using jx_ITEMDELETER = void (*)(void* item);
+// Signed order of a and b; extra is always null.
+using jx_COMPARE = int (*)(const void* a, const void* b, void* extra);
+
+class PLEXA_API jx_COLLECTION : public jx_interface {
+public:
+    // initial: capacity to reserve; growth: the smallest step by which the
+    // storage grows (it grows by at least half its size, so filling stays
+    // linear). One reference is held by the caller.
+    static jx_COLLECTION* Create(int initial, int growth);
+
+    void Delete() override;
+
+    int Count() const;
+    void SetItemDeleter(jx_ITEMDELETER deleter);
+    bool IsValidIndex(int index) const;
+    // Null for an invalid index.
+    void* At(int index) const;
+    // Removes one item (nothing for an invalid index) or all of them; the
+    // item deleter, if set, is called for each.
+    void RemoveAt(int index);
+    void RemoveAll();
+    // Returns the index of the new item, or -1 when it was not added.
+    virtual int Add(void* item);
+    // Unsorted: the first item identical to key. Sorted: see below. On
+    // success *index is the item's index.
+    virtual bool Search(const void* key, int* index) const;
+
+protected:
+    jx_COLLECTION(int initial, int growth);
+    // Virtual, so Delete frees a sorted collection whole.
+    virtual ~jx_COLLECTION();
+    void InsertAt(int index, void* item);
+
+    void** items;
+    int count;
+    int capacity;
+    int growth;
+    jx_ITEMDELETER itemDeleter;
+};
+
+class PLEXA_API jx_SORTEDCOLLECTION final : public jx_COLLECTION {
+public:
+    static jx_SORTEDCOLLECTION* Create(jx_COMPARE compare, int initial, int growth);
+
+    // Items that compare equal to one already held are refused (Add answers
+    // -1) until this is called with 1; equal items then keep the order in
+    // which they were added.
+    void AllowDuplicates(int allow);
+    // Inserts in order.
+    int Add(void* item) override;
+    // Binary search with compare(key, item). Found: *index is the lowest
+    // index among equal items. Not found: *index is where key would go.
+    bool Search(const void* key, int* index) const override;
+
+private:
+    jx_SORTEDCOLLECTION(jx_COMPARE compare, int initial, int growth);
+    ~jx_SORTEDCOLLECTION() override = default;
+    // First index whose item orders after key (upper) or not before it (lower).
+    int Bound(const void* key, bool upper) const;
+
+    jx_COMPARE compare;
+    bool duplicates;
+};

@@ -1,0 +1,9 @@
+// Replaces the "#N" placeholder texts of a dialog and its controls by the
+// entries of a module's text table.
+#pragma once
+
+#include <windows.h>
+
+#include "TextTable.h"
+
+void LocalizeDialogTexts(const TextTable& texts, HWND dialog);

@@ -1,0 +1,33 @@
+// A stream over a file opened for reading or for writing.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "StreamBase.h"
+
+class FileStream final : public StreamBase {
+public:
+    // Takes ownership of file; path is what GetFileName reports.
+    FileStream(std::FILE* file, std::u16string path);
+
+    void Delete() override;
+    int Seek(std::int32_t position, int origin) override;
+    std::int32_t Tell() override;
+    int Read(void* buffer, int count) override;
+    int Write(const void* buffer, int count) override;
+    bool IsEOF() override;
+    // flags 1: the full path; otherwise the name after the last separator.
+    int GetFileName(char16_t* buffer, int size, int flags) override;
+
+private:
+    ~FileStream();
+    int ReadByte() override;
+
+    std::FILE* file;
+    std::u16string path;
+};
+
+// Opens path by an OpenStream file mode; null when it cannot be opened or
+// the mode is not a file mode.
+FileStream* OpenFileStream(const char16_t* path, int mode);

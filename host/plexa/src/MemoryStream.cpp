@@ -1,0 +1,61 @@
+#include "MemoryStream.h"
+
+#include <algorithm>
+#include <cstring>
+
+MemoryStream::MemoryStream() : view(nullptr), size(0), position(0) {}
+
+MemoryStream::MemoryStream(const void* bytes, std::int32_t viewSize)
+    : view(static_cast<const unsigned char*>(bytes)), size(bytes ? std::max(viewSize, 0) : 0), position(0)
+{
+}
+
+void MemoryStream::Delete() { delete this; }
+
+int MemoryStream::Seek(std::int32_t offset, int origin)
+{
+    const long long base = origin == 1 ? position : 0;
+    const long long target = base + offset;
+    if ((origin != 0 && origin != 1) || target < 0 || target > size)
+        return -1;
+    position = static_cast<std::int32_t>(target);
+    return 0;
+}
+
+std::int32_t MemoryStream::Tell() { return position; }
+
+int MemoryStream::Read(void* buffer, int count)
+{
+    if (!buffer || count <= 0)
+        return 0;
+    const int available = std::min(count, size - position);
+    std::memcpy(buffer, Data() + position, static_cast<std::size_t>(available));
+    position += available;
+    return available;
+}
+
+int MemoryStream::Write(const void* buffer, int count)
+{
+    if (view || !buffer || count <= 0)
+        return 0;
+    const std::size_t end = static_cast<std::size_t>(position) + static_cast<std::size_t>(count);
+    if (end > owned.size())
+        owned.resize(end);
+    std::memcpy(owned.data() + position, buffer, static_cast<std::size_t>(count));
+    position += count;
+    size = static_cast<std::int32_t>(owned.size());
+    return count;
+}
+
+bool MemoryStream::IsEOF() { return position >= size; }
+
+int MemoryStream::GetFileName(char16_t* buffer, int bufferSize, int)
+{
+    if (buffer && bufferSize > 0)
+        buffer[0] = 0;
+    return 0;
+}
+
+int MemoryStream::ReadByte() { return position < size ? Data()[position++] : -1; }
+
+const unsigned char* MemoryStream::Data() const { return view ? view : owned.data(); }

@@ -1,0 +1,31 @@
+// A stream over bytes in memory: either its own growable block (read and
+// write) or a read-only view of bytes that outlive it, such as a resource.
+#pragma once
+
+#include <vector>
+
+#include "StreamBase.h"
+
+class MemoryStream final : public StreamBase {
+public:
+    MemoryStream();
+    MemoryStream(const void* bytes, std::int32_t size);
+
+    void Delete() override;
+    int Seek(std::int32_t position, int origin) override;
+    std::int32_t Tell() override;
+    int Read(void* buffer, int count) override;
+    int Write(const void* buffer, int count) override;
+    bool IsEOF() override;
+    int GetFileName(char16_t* buffer, int size, int flags) override;
+
+private:
+    ~MemoryStream() = default;
+    int ReadByte() override;
+    const unsigned char* Data() const;
+
+    std::vector<unsigned char> owned;
+    const unsigned char* view;
+    std::int32_t size;
+    std::int32_t position;
+};

@@ -1,0 +1,167 @@
+#include "plexa/jx_COLLECTION.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+void* Item(std::intptr_t value) { return reinterpret_cast<void*>(value); }
+std::intptr_t Value(void* item) { return reinterpret_cast<std::intptr_t>(item); }
+
+std::vector<std::intptr_t> deleted;
+void RecordDeleted(void* item) { deleted.push_back(Value(item)); }
+
+// Orders items by their value divided by 10, so 31 and 35 are equal.
+int CompareTens(const void* a, const void* b, void*)
+{
+    const auto x = reinterpret_cast<std::intptr_t>(a) / 10;
+    const auto y = reinterpret_cast<std::intptr_t>(b) / 10;
+    return x < y ? -1 : x > y ? 1 : 0;
+}
+
+std::vector<std::intptr_t> Contents(const jx_COLLECTION& collection)
+{
+    std::vector<std::intptr_t> values;
+    for (int i = 0; i < collection.Count(); ++i)
+        values.push_back(Value(collection.At(i)));
+    return values;
+}
+
+class CollectionFixture : public ::testing::Test {
+protected:
+    void SetUp() override { deleted.clear(); }
+};
+
+} // namespace
+
+using Collection = CollectionFixture;
+using SortedCollection = CollectionFixture;
+
+TEST_F(Collection, KeepsInsertionOrderAndGrowsPastItsInitialSize)
+{
+    jx_COLLECTION* collection = jx_COLLECTION::Create(2, 1);
+    for (int i = 1; i <= 100; ++i)
+        EXPECT_EQ(collection->Add(Item(i)), i - 1);
+    EXPECT_EQ(collection->Count(), 100);
+    EXPECT_EQ(Value(collection->At(0)), 1);
+    EXPECT_EQ(Value(collection->At(99)), 100);
+    collection->Release();
+}
+
+TEST_F(Collection, InvalidIndexesAreHarmless)
+{
+    jx_COLLECTION* collection = jx_COLLECTION::Create(0, 0);
+    collection->Add(Item(7));
+    EXPECT_FALSE(collection->IsValidIndex(-1));
+    EXPECT_FALSE(collection->IsValidIndex(1));
+    EXPECT_EQ(collection->At(1), nullptr);
+    EXPECT_EQ(collection->At(-1), nullptr);
+    collection->RemoveAt(5);
+    EXPECT_EQ(collection->Count(), 1);
+    collection->Release();
+}
+
+TEST_F(Collection, SearchFindsTheFirstIdenticalItem)
+{
+    jx_COLLECTION* collection = jx_COLLECTION::Create(4, 4);
+    collection->Add(Item(5));
+    collection->Add(Item(9));
+    collection->Add(Item(9));
+    int index = -1;
+    EXPECT_TRUE(collection->Search(Item(9), &index));
+    EXPECT_EQ(index, 1);
+    EXPECT_FALSE(collection->Search(Item(6), &index));
+    collection->Release();
+}
+
+TEST_F(Collection, DeleterRunsForRemovedItemsAndAtTheLastRelease)
+{
+    jx_COLLECTION* collection = jx_COLLECTION::Create(4, 4);
+    collection->SetItemDeleter(RecordDeleted);
+    for (int i = 1; i <= 4; ++i)
+        collection->Add(Item(i));
+    collection->RemoveAt(1);
+    EXPECT_EQ(Contents(*collection), (std::vector<std::intptr_t>{1, 3, 4}));
+    EXPECT_EQ(deleted, std::vector<std::intptr_t>{2});
+
+    collection->AddRef();
+    EXPECT_EQ(collection->Release(), 1);
+    EXPECT_EQ(deleted.size(), 1u);
+    EXPECT_EQ(collection->Release(), 0);
+    EXPECT_EQ(deleted, (std::vector<std::intptr_t>{2, 1, 3, 4}));
+}
+
+TEST_F(Collection, RemoveAllEmptiesAndDeletesEveryItem)
+{
+    jx_COLLECTION* collection = jx_COLLECTION::Create(4, 4);
+    collection->SetItemDeleter(RecordDeleted);
+    collection->Add(Item(1));
+    collection->Add(Item(2));
+    collection->RemoveAll();
+    EXPECT_EQ(collection->Count(), 0);
+    EXPECT_EQ(deleted.size(), 2u);
+    collection->Add(Item(3));
+    EXPECT_EQ(Value(collection->At(0)), 3);
+    collection->Release();
+    EXPECT_EQ(deleted.size(), 3u);
+}
+
+TEST_F(SortedCollection, InsertsInOrder)
+{
+    jx_SORTEDCOLLECTION* sorted = jx_SORTEDCOLLECTION::Create(CompareTens, 32, 16);
+    for (const std::intptr_t value : {50, 10, 40, 20, 30})
+        sorted->Add(Item(value));
+    EXPECT_EQ(Contents(*sorted), (std::vector<std::intptr_t>{10, 20, 30, 40, 50}));
+    sorted->Release();
+}
+
+TEST_F(SortedCollection, RefusesEqualItemsUntilDuplicatesAreAllowed)
+{
+    jx_SORTEDCOLLECTION* sorted = jx_SORTEDCOLLECTION::Create(CompareTens, 32, 16);
+    EXPECT_EQ(sorted->Add(Item(31)), 0);
+    EXPECT_EQ(sorted->Add(Item(35)), -1);
+    sorted->AllowDuplicates(1);
+    EXPECT_EQ(sorted->Add(Item(35)), 1);
+    EXPECT_EQ(sorted->Count(), 2);
+    sorted->Release();
+}
+
+TEST_F(SortedCollection, SearchReportsTheLowestIndexAmongEqualItems)
+{
+    jx_SORTEDCOLLECTION* sorted = jx_SORTEDCOLLECTION::Create(CompareTens, 32, 16);
+    sorted->AllowDuplicates(1);
+    for (const std::intptr_t value : {10, 31, 20, 32, 33, 40, 34})
+        sorted->Add(Item(value));
+    // Equal items keep the order they were added in.
+    EXPECT_EQ(Contents(*sorted), (std::vector<std::intptr_t>{10, 20, 31, 32, 33, 34, 40}));
+    int index = -1;
+    EXPECT_TRUE(sorted->Search(Item(39), &index));
+    EXPECT_EQ(index, 2);
+    EXPECT_TRUE(sorted->Search(Item(10), &index));
+    EXPECT_EQ(index, 0);
+    EXPECT_FALSE(sorted->Search(Item(5), &index));
+    EXPECT_EQ(index, 0);
+    EXPECT_FALSE(sorted->Search(Item(99), &index));
+    EXPECT_EQ(index, 7);
+    sorted->Release();
+}
+
+TEST_F(SortedCollection, StaysSortedAfterRemovals)
+{
+    jx_SORTEDCOLLECTION* sorted = jx_SORTEDCOLLECTION::Create(CompareTens, 0, 1);
+    sorted->SetItemDeleter(RecordDeleted);
+    for (int i = 99; i >= 0; --i)
+        sorted->Add(Item(i * 10));
+    sorted->RemoveAt(0);
+    sorted->RemoveAt(98);
+    EXPECT_EQ(sorted->Count(), 98);
+    EXPECT_EQ(Value(sorted->At(0)), 10);
+    EXPECT_EQ(Value(sorted->At(97)), 980);
+    int index = -1;
+    EXPECT_TRUE(sorted->Search(Item(500), &index));
+    EXPECT_EQ(index, 49);
+    sorted->Release();
+    EXPECT_EQ(deleted.size(), 100u);
+}

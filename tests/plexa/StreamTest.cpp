@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "FileStream.h"
+#include "MemoryStream.h"
+#include "plexa/jx_CORE.h"
+
+namespace {
+
+// Releases a stream at the end of a test, whatever fails.
+struct StreamHolder {
+    explicit StreamHolder(jx_STREAM* opened) : stream(opened) {}
+    ~StreamHolder()
+    {
+        if (stream)
+            stream->Release();
+    }
+    jx_STREAM* operator->() const { return stream; }
+    jx_STREAM* stream;
+};
+
+StreamHolder TextStream(const std::string& text)
+{
+    auto* stream = new MemoryStream();
+    stream->Write(text.data(), static_cast<int>(text.size()));
+    stream->Seek(0, 0);
+    return StreamHolder(stream);
+}
+
+std::vector<std::string> AllLines(jx_STREAM* stream, int bufferSize = 255)
+{
+    std::vector<std::string> lines;
+    std::vector<char> buffer(static_cast<std::size_t>(bufferSize));
+    while (stream->ReadLine(buffer.data(), bufferSize))
+        lines.emplace_back(buffer.data());
+    return lines;
+}
+
+class TempFolder {
+public:
+    TempFolder()
+    {
+        path = std::filesystem::temp_directory_path() /
+               ("plexa-stream-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(path);
+    }
+    ~TempFolder() { std::filesystem::remove_all(path); }
+    std::u16string File(const std::string& name) const { return (path / name).u16string(); }
+    std::filesystem::path path;
+};
+
+} // namespace
+
+TEST(StreamReadLine, DropsCrLfAndLf)
+{
+    auto stream = TextStream("GIMP Palette\r\nName: x\n\r\n255 0 0\tRed\r\n");
+    EXPECT_EQ(AllLines(stream.stream), (std::vector<std::string>{"GIMP Palette", "Name: x", "", "255 0 0\tRed"}));
+}
+
+TEST(StreamReadLine, ReturnsTheLastLineWithoutLf)
+{
+    auto stream = TextStream("first\nlast");
+    EXPECT_EQ(AllLines(stream.stream), (std::vector<std::string>{"first", "last"}));
+    auto empty = TextStream("");
+    char buffer[8] = "x";
+    EXPECT_EQ(empty->ReadLine(buffer, 8), 0);
+    EXPECT_STREQ(buffer, "");
+}
+
+TEST(StreamReadLine, CutsLinesLongerThanTheBufferAndSkipsTheirRest)
+{
+    const std::string longLine(300, 'a');
+    auto stream = TextStream(longLine + "\r\nnext\n");
+    const auto lines = AllLines(stream.stream, 255);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], std::string(254, 'a'));
+    EXPECT_EQ(lines[1], "next");
+}
+
+TEST(StreamReadLine, KeepsAnEmptyNameLineAsAnEmptyString)
+{
+    auto stream = TextStream("Name: \n\n#\n");
+    EXPECT_EQ(AllLines(stream.stream), (std::vector<std::string>{"Name: ", "", "#"}));
+}
+
+TEST(StreamWords, ReadAndWriteInEitherWordOrder)
+{
+    StreamHolder stream(new MemoryStream());
+    EXPECT_EQ(stream->GetWordOrder(), kWordOrderLittleEndian);
+    stream->WriteWord(0x1234);
+    stream->SetWordOrder(kWordOrderBigEndian);
+    stream->WriteWord(0x1234);
+    stream->Seek(0, 0);
+    unsigned char bytes[4] = {};
+    ASSERT_EQ(stream->Read(bytes, 4), 4);
+    EXPECT_EQ(bytes[0], 0x34);
+    EXPECT_EQ(bytes[1], 0x12);
+    EXPECT_EQ(bytes[2], 0x12);
+    EXPECT_EQ(bytes[3], 0x34);
+    stream->Seek(0, 0);
+    EXPECT_EQ(stream->ReadWord(), 0x3412);
+    stream->SetWordOrder(kWordOrderLittleEndian);
+    EXPECT_EQ(stream->ReadWord(), 0x3412);
+    EXPECT_EQ(stream->ReadWord(), -1);
+}
+
+TEST(StreamWords, AnOddTrailingByteIsNoWord)
+{
+    auto stream = TextStream("abc");
+    EXPECT_EQ(stream->ReadWord(), 'a' | 'b' << 8);
+    EXPECT_EQ(stream->ReadWord(), -1);
+}
+
+TEST(StreamPosition, SeekTellAndEndOfStream)
+{
+    auto stream = TextStream("0123456789");
+    EXPECT_FALSE(stream->IsEOF());
+    EXPECT_EQ(stream->Seek(4, 0), 0);
+    EXPECT_EQ(stream->Tell(), 4);
+    EXPECT_EQ(stream->Seek(3, 1), 0);
+    EXPECT_EQ(stream->Tell(), 7);
+    EXPECT_EQ(stream->Seek(-2, 1), 0);
+    char rest[8] = {};
+    EXPECT_EQ(stream->Read(rest, 8), 5);
+    EXPECT_STREQ(rest, "56789");
+    EXPECT_TRUE(stream->IsEOF());
+    // Outside the data: refused, position unchanged.
+    EXPECT_NE(stream->Seek(11, 0), 0);
+    EXPECT_NE(stream->Seek(-1, 0), 0);
+    EXPECT_EQ(stream->Tell(), 10);
+}
+
+TEST(StreamMemory, AReadOnlyViewRefusesWrites)
+{
+    static const char bytes[] = "abc";
+    StreamHolder stream(new MemoryStream(bytes, 3));
+    EXPECT_EQ(stream->Write("x", 1), 0);
+    char buffer[4] = {};
+    EXPECT_EQ(stream->Read(buffer, 3), 3);
+    EXPECT_STREQ(buffer, "abc");
+}
+
+TEST(StreamMemory, PrintfWritesFormattedTextOfAnyLength)
+{
+    StreamHolder stream(new MemoryStream());
+    EXPECT_EQ(stream->Printf("%3d %3d %3d\t%s\n", 255, 128, 0, "Orange"), 19);
+    const std::string longName(2000, 'n');
+    EXPECT_EQ(stream->Printf("%s", longName.c_str()), 2000);
+    stream->Seek(0, 0);
+    const auto lines = AllLines(stream.stream, 4096);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "255 128   0\tOrange");
+    EXPECT_EQ(lines[1], longName);
+}
+
+TEST(StreamMemory, CopyToCopiesAllOrAPart)
+{
+    auto source = TextStream("0123456789");
+    StreamHolder all(new MemoryStream());
+    EXPECT_EQ(source->CopyTo(all.stream, 0, -1), 10);
+    StreamHolder part(new MemoryStream());
+    EXPECT_EQ(source->CopyTo(part.stream, 2, 3), 3);
+    char buffer[16] = {};
+    all->Seek(0, 0);
+    EXPECT_EQ(all->Read(buffer, 16), 10);
+    part->Seek(0, 0);
+    char partBuffer[16] = {};
+    EXPECT_EQ(part->Read(partBuffer, 16), 3);
+    EXPECT_STREQ(partBuffer, "234");
+    EXPECT_EQ(source->CopyTo(nullptr, 0, -1), 0);
+}
+
+TEST(StreamFile, WritesThenReadsBackWithItsName)
+{
+    TempFolder folder;
+    const std::u16string path = folder.File("palette.gpl");
+    {
+        StreamHolder out(OpenFileStream(path.c_str(), kStreamCreateFile));
+        ASSERT_NE(out.stream, nullptr);
+        out->Printf("GIMP Palette\nName: %s\n", "Test");
+        out->SetWordOrder(kWordOrderBigEndian);
+        out->WriteWord(0x0102);
+    }
+    StreamHolder in(OpenFileStream(path.c_str(), kStreamReadFile));
+    ASSERT_NE(in.stream, nullptr);
+    char16_t name[256] = {};
+    EXPECT_EQ(in->GetFileName(name, 256, 1), static_cast<int>(path.size()));
+    EXPECT_EQ(std::u16string(name), path);
+    EXPECT_EQ(in->GetFileName(name, 256, 0), 11);
+    EXPECT_EQ(std::u16string(name), u"palette.gpl");
+    char line[255];
+    ASSERT_EQ(in->ReadLine(line, 255), 1);
+    EXPECT_STREQ(line, "GIMP Palette");
+    ASSERT_EQ(in->ReadLine(line, 255), 1);
+    EXPECT_STREQ(line, "Name: Test");
+    in->SetWordOrder(kWordOrderBigEndian);
+    EXPECT_EQ(in->ReadWord(), 0x0102);
+    EXPECT_TRUE(in->IsEOF());
+}
+
+TEST(StreamFile, FileNameIsCutToTheBuffer)
+{
+    TempFolder folder;
+    const std::u16string path = folder.File("abcdefgh.gpl");
+    StreamHolder out(OpenFileStream(path.c_str(), kStreamCreateFile));
+    ASSERT_NE(out.stream, nullptr);
+    char16_t name[5] = {};
+    EXPECT_EQ(out->GetFileName(name, 5, 0), 4);
+    EXPECT_EQ(std::u16string(name), u"abcd");
+}
+
+TEST(StreamFile, OpenModes)
+{
+    TempFolder folder;
+    const std::u16string path = folder.File("modes.txt");
+    EXPECT_EQ(OpenFileStream(path.c_str(), kStreamReadFile), nullptr);
+    EXPECT_EQ(OpenFileStream(path.c_str(), kStreamReadFileShared), nullptr);
+
+    StreamHolder created(OpenFileStream(path.c_str(), kStreamCreateNewFile));
+    ASSERT_NE(created.stream, nullptr);
+    // Create-new refuses a file that exists; create-or-replace empties it.
+    EXPECT_EQ(OpenFileStream(path.c_str(), kStreamCreateNewFile), nullptr);
+    created->Printf("old");
+    created->Release();
+    created.stream = nullptr;
+    StreamHolder replaced(OpenFileStream(path.c_str(), kStreamCreateFile));
+    ASSERT_NE(replaced.stream, nullptr);
+    replaced->Release();
+    replaced.stream = nullptr;
+    EXPECT_EQ(std::filesystem::file_size(folder.path / "modes.txt"), 0u);
+
+    StreamHolder shared(OpenFileStream(path.c_str(), kStreamReadFileShared));
+    EXPECT_NE(shared.stream, nullptr);
+    EXPECT_EQ(OpenFileStream(path.c_str(), kStreamMemory), nullptr);
+    EXPECT_EQ(OpenFileStream(u"", kStreamReadFile), nullptr);
+    EXPECT_EQ(OpenFileStream(nullptr, kStreamReadFile), nullptr);
+}
+
+TEST(StreamFile, UnwritableFolderGivesNoStream)
+{
+    TempFolder folder;
+    const std::u16string path = folder.File("missing-folder/file.gpl");
+    EXPECT_EQ(OpenFileStream(path.c_str(), kStreamCreateFile), nullptr);
+}
