@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <new>
+#include <string>
 
 #include "ClrPiker.h"
 #include "ExtensionType.h"

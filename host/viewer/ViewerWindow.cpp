@@ -1,0 +1,209 @@
+#include "ViewerWindow.h"
+
+#include <cwchar>
+#include <vector>
+
+#include "ShadedSphere.h"
+#include "plexa/HostCore.h"
+#include "plexa/jx_EXTENSION.h"
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"PlexaViewer";
+constexpr UINT kPickCommand = 100;
+constexpr UINT kAlphaCommand = 101;
+constexpr UINT kExitCommand = 102;
+constexpr std::uint32_t kRequestAlpha = 0x10000000;
+
+struct ViewerState {
+    ViewerOptions options;
+    jx_FRAME frame;
+    HMENU colorMenu = nullptr;
+    UINT colorChangeMessage = 0;
+    bool showAlpha = false;
+    std::uint32_t color = 0;
+    std::vector<std::uint32_t> pixels;
+};
+
+ViewerState* State(HWND window) { return reinterpret_cast<ViewerState*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
+
+void UpdateTitle(HWND window, const ViewerState& state)
+{
+    wchar_t title[64];
+    std::swprintf(title, 64, L"Plexa Viewer - #%02X%02X%02X", state.color & 0xFF, state.color >> 8 & 0xFF,
+                  state.color >> 16 & 0xFF);
+    SetWindowTextW(window, title);
+}
+
+void ShowColor(HWND window, ViewerState& state, std::uint32_t color)
+{
+    state.color = color;
+    UpdateTitle(window, state);
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+}
+
+// The frame grays the pick command while a module's modal dialog runs.
+void OnModalStateChanged(void* context, int modalState)
+{
+    auto* state = static_cast<ViewerState*>(context);
+    EnableMenuItem(state->colorMenu, kPickCommand, MF_BYCOMMAND | (modalState ? MF_GRAYED : MF_ENABLED));
+}
+
+void PickColor(HWND window, ViewerState& state)
+{
+    if (!state.options.picker || state.frame.IsModal())
+        return;
+    PickerRequest request{};
+    request.word[1] = HandleToULong(window);
+    request.word[3] = state.color;
+    request.word[5] = state.showAlpha ? kRequestAlpha : 0;
+    const std::uint32_t before = state.color;
+    const int result = state.options.picker->PickColor(&request);
+    // Only a confirmed run keeps its color; live previews are undone otherwise.
+    ShowColor(window, state, result == 1 ? request.word[3] : before);
+}
+
+HMENU CreateViewerMenu(ViewerState& state)
+{
+    HMENU bar = CreateMenu();
+    state.colorMenu = CreatePopupMenu();
+    AppendMenuW(state.colorMenu, MF_STRING, kPickCommand, L"&Pick color...\tCtrl+K");
+    AppendMenuW(state.colorMenu, MF_STRING, kAlphaCommand, L"Show &alpha channel");
+    AppendMenuW(state.colorMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(state.colorMenu, MF_STRING, kExitCommand, L"E&xit");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(state.colorMenu), L"&Color");
+    return bar;
+}
+
+void OnPaint(HWND window, ViewerState& state)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    const int width = client.right;
+    const int height = client.bottom;
+    if (width > 0 && height > 0) {
+        state.pixels.resize(static_cast<std::size_t>(width) * height);
+        RenderShadedSphere(state.pixels.data(), width, height, state.color, state.showAlpha);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height; // top-down rows
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, state.pixels.data(), &info, DIB_RGB_COLORS);
+    }
+    EndPaint(window, &paint);
+}
+
+void OnCommand(HWND window, ViewerState& state, UINT command)
+{
+    switch (command) {
+    case kPickCommand:
+        PickColor(window, state);
+        break;
+    case kAlphaCommand:
+        state.showAlpha = !state.showAlpha;
+        CheckMenuItem(state.colorMenu, kAlphaCommand, MF_BYCOMMAND | (state.showAlpha ? MF_CHECKED : MF_UNCHECKED));
+        InvalidateRect(window, nullptr, FALSE);
+        break;
+    case kExitCommand:
+        DestroyWindow(window);
+        break;
+    }
+}
+
+LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    ViewerState* state = State(window);
+    if (message == WM_NCCREATE) {
+        state = static_cast<ViewerState*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+        // Modules find the host's frame at offset 0 of the main window.
+        SetWindowLongPtrW(window, 0, reinterpret_cast<LONG_PTR>(&state->frame));
+    }
+    if (!state)
+        return DefWindowProcW(window, message, wParam, lParam);
+    if (message == state->colorChangeMessage && message != 0) {
+        ShowColor(window, *state, static_cast<std::uint32_t>(wParam));
+        return 0;
+    }
+    switch (message) {
+    case WM_PAINT:
+        OnPaint(window, *state);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_SIZE:
+        InvalidateRect(window, nullptr, FALSE);
+        return 0;
+    case WM_COMMAND:
+        OnCommand(window, *state, LOWORD(wParam));
+        return 0;
+    case WM_DESTROY:
+        SetWindowLongPtrW(window, 0, 0);
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        delete state;
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+} // namespace
+
+HWND CreateViewerWindow(HINSTANCE instance, const ViewerOptions& options)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = ViewerProc;
+    windowClass.cbWndExtra = sizeof(void*); // the frame object
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.lpszClassName = kClassName;
+    RegisterClassExW(&windowClass);
+
+    auto* state = new ViewerState;
+    state->options = options;
+    state->color = options.color;
+    state->colorChangeMessage = RegisterWindowMessageA("3D color picker");
+    state->frame.SetListener(OnModalStateChanged, state);
+    HMENU menu = CreateViewerMenu(*state);
+    HWND window = CreateWindowExW(0, kClassName, L"Plexa Viewer", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  640, 480, nullptr, menu, instance, state);
+    if (!window) {
+        delete state;
+        DestroyMenu(menu);
+        return nullptr;
+    }
+    UpdateTitle(window, *state);
+    if (options.core)
+        options.core->SetMainWindow(window);
+    return window;
+}
+
+int RunViewer(HWND window, bool pickAtStart)
+{
+    ACCEL pick{FCONTROL | FVIRTKEY, 'K', kPickCommand};
+    HACCEL accelerators = CreateAcceleratorTableW(&pick, 1);
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    if (pickAtStart)
+        PostMessageW(window, WM_COMMAND, kPickCommand, 0);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!TranslateAcceleratorW(window, accelerators, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    DestroyAcceleratorTable(accelerators);
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,126 @@
+#include "TestHost.h"
+
+#include <gtest/gtest.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "plexa/Win32Text.h"
+
+namespace {
+
+constexpr wchar_t kRequesterClass[] = L"PlexaTestRequester";
+
+std::u16string UniqueName(const char16_t* prefix)
+{
+    static int counter = 0;
+    return prefix + std::u16string(AsUtf16(std::to_wstring(GetCurrentProcessId()).c_str())) + u"-" +
+           std::u16string(AsUtf16(std::to_wstring(++counter).c_str()));
+}
+
+void RemoveTree(const std::u16string& path)
+{
+    // SHFileOperation needs a double-terminated list.
+    std::u16string from = path;
+    from.push_back(0);
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = AsWide(from.c_str());
+    operation.fFlags = FOF_NO_UI;
+    SHFileOperationW(&operation);
+}
+
+void RecordReport(void* context, int kind, const char* text)
+{
+    static_cast<IsolatedHost*>(context)->reports.push_back(std::to_string(kind) + ":" + text);
+}
+
+} // namespace
+
+TempFolder::TempFolder()
+{
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    path = AsUtf16(temp) + UniqueName(u"plexa-test-");
+    CreateDirectoryW(AsWide(path.c_str()), nullptr);
+}
+
+TempFolder::~TempFolder() { RemoveTree(path); }
+
+IsolatedHost::IsolatedHost()
+    : paletteFolder(userFolder.File(u"Shared palettes")), settingsKey(UniqueName(u"Software\\PlexaTests\\run-"))
+{
+    HostCoreConfig config;
+    config.settingsKey = settingsKey.c_str();
+    config.userFolder = userFolder.Path().c_str();
+    config.paletteFolder = paletteFolder.c_str();
+    config.reportSink = RecordReport;
+    config.reportContext = this;
+    core = CreateHostCore(config);
+}
+
+IsolatedHost::~IsolatedHost()
+{
+    core->Destroy();
+    RegDeleteTreeW(HKEY_CURRENT_USER, AsWide(settingsKey.c_str()));
+}
+
+StartedPicker::StartedPicker()
+{
+    if (!module.Load(L"ColorPicker.dll"))
+        ADD_FAILURE() << "ColorPicker.dll did not load";
+    else
+        startupAnswer = module.Start(host.Core());
+}
+
+RequesterWindow::RequesterWindow(jx_FRAME* frame)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = Proc;
+    windowClass.cbWndExtra = sizeof(void*);
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = kRequesterClass;
+    RegisterClassExW(&windowClass);
+    colorChangeMessage = RegisterWindowMessageA("3D color picker");
+    window = CreateWindowExW(0, kRequesterClass, L"Requester", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
+                             GetModuleHandleW(nullptr), this);
+    SetWindowLongPtrW(window, 0, reinterpret_cast<LONG_PTR>(frame));
+}
+
+RequesterWindow::~RequesterWindow() { DestroyWindow(window); }
+
+LRESULT CALLBACK RequesterWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+    auto* self = reinterpret_cast<RequesterWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self && message == self->colorChangeMessage) {
+        self->colorMessages.push_back(static_cast<std::uint32_t>(wParam));
+        return 0;
+    }
+    // Answer each dialog once: it keeps going idle until it has closed.
+    if (self && message == WM_ENTERIDLE && wParam == MSGF_DIALOGBOX) {
+        const auto dialog = reinterpret_cast<HWND>(lParam);
+        if (dialog != self->answeredDialog && self->onIdle) {
+            self->answeredDialog = dialog;
+            self->onIdle(dialog);
+        }
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void RecordingFrame::SetModalState(int state)
+{
+    states.push_back(state);
+    jx_FRAME::SetModalState(state);
+}
+
+std::u16string WindowText(HWND window)
+{
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return AsUtf16(text);
+}

@@ -1,0 +1,83 @@
+// What the Windows tests share: a host core isolated from the user's
+// settings and folders, the picker module loaded and started on it, and
+// windows that answer a modal dialog as a user would.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "PluginModule.h"
+#include "plexa/HostCore.h"
+
+// A fresh folder under the system's temporary folder, removed at the end.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    const std::u16string& Path() const { return path; }
+    std::u16string File(const std::u16string& name) const { return path + u"\\" + name; }
+
+private:
+    std::u16string path;
+};
+
+// A core object whose settings live under a private registry key (deleted
+// at the end) and whose folders of kinds 3 and 4 are private folders.
+class IsolatedHost {
+public:
+    IsolatedHost();
+    ~IsolatedHost();
+    jx_HOSTCORE* Core() const { return core; }
+    const std::u16string& SettingsKey() const { return settingsKey; }
+    const TempFolder& UserFolder() const { return userFolder; }
+    const std::u16string& PaletteFolder() const { return paletteFolder; }
+    // ReportMessage calls, as "kind:text".
+    std::vector<std::string> reports;
+
+private:
+    TempFolder userFolder;
+    std::u16string paletteFolder;
+    std::u16string settingsKey;
+    jx_HOSTCORE* core = nullptr;
+};
+
+// The picker module loaded and started on an isolated host.
+class StartedPicker {
+public:
+    StartedPicker();
+    IsolatedHost host;
+    PluginModule module;
+    INT_PTR startupAnswer = 0;
+};
+
+// A top-level window that owns modal dialogs in tests. It can carry a host
+// frame at window long 0, records the color-change messages it receives,
+// and answers each modal dialog it owns with onIdle once the dialog waits
+// for input (WM_ENTERIDLE).
+class RequesterWindow {
+public:
+    explicit RequesterWindow(jx_FRAME* frame);
+    ~RequesterWindow();
+    HWND Handle() const { return window; }
+    std::function<void(HWND dialog)> onIdle;
+    std::vector<std::uint32_t> colorMessages;
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND window = nullptr;
+    UINT colorChangeMessage = 0;
+    HWND answeredDialog = nullptr;
+};
+
+// A frame that records each modal state it is told.
+class RecordingFrame : public jx_FRAME {
+public:
+    void SetModalState(int state) override;
+    std::vector<int> states;
+};
+
+std::u16string WindowText(HWND window);
