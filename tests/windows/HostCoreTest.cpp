@@ -34,11 +34,12 @@ jx_GUID Section(const char* text)
     return guid;
 }
 
+INT_PTR CALLBACK InertDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
 // A modeless instance of the picker's dialog template, without its controller.
 HWND CreateTemplateDialog(HMODULE module)
 {
-    return CreateDialogParamW(module, MAKEINTRESOURCEW(101), nullptr,
-                              [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    return CreateDialogParamW(module, MAKEINTRESOURCEW(101), nullptr, InertDialogProc, 0);
 }
 
 } // namespace

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds the 64-bit Windows build and starts the viewer
+# with the color picker under Wine. Without a display it runs on a private
+# one, opens the picker and saves a screenshot.
+set -euo pipefail
+source "$(dirname "$0")/lib/common.sh"
+
+"$repo/scripts/setup.sh"
+mkdir -p "$repo/build"
+build_preset win64
+
+export WINEPREFIX="$repo/build/win64/viewer-prefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree=;mshtml="
+viewer="$repo/build/win64/bin/PlexaViewer.exe"
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    echo "Starting the viewer: Color > Pick color... (Ctrl+K) opens the picker."
+    exec wine "$viewer"
+fi
+
+echo "No display: running the viewer on a private X display."
+start_xvfb
+wine "$viewer" --pick &
+viewer_pid=$!
+for _ in $(seq 120); do
+    xdotool search --name '^Color$' >/dev/null 2>&1 && break
+    sleep 0.5
+done
+sleep 1
+screenshot="$repo/build/viewer-screenshot.png"
+import -window root "$screenshot"
+kill $viewer_pid 2>/dev/null || true
+wineserver -k 2>/dev/null || true
+echo "Screenshot of the viewer with the picker open: $screenshot"
