@@ -8,20 +8,11 @@
 #include "FileStream.h"
 #include "MemoryStream.h"
 #include "plexa/jx_CORE.h"
+#include "plexa/jx_REF.h"
 
 namespace {
 
-// Releases a stream at the end of a test, whatever fails.
-struct StreamHolder {
-    explicit StreamHolder(jx_STREAM* opened) : stream(opened) {}
-    ~StreamHolder()
-    {
-        if (stream)
-            stream->Release();
-    }
-    jx_STREAM* operator->() const { return stream; }
-    jx_STREAM* stream;
-};
+using StreamHolder = jx_REF<jx_STREAM>;
 
 StreamHolder TextStream(const std::string& text)
 {
@@ -59,13 +50,13 @@ public:
 TEST(StreamReadLine, DropsCrLfAndLf)
 {
     auto stream = TextStream("GIMP Palette\r\nName: x\n\r\n255 0 0\tRed\r\n");
-    EXPECT_EQ(AllLines(stream.stream), (std::vector<std::string>{"GIMP Palette", "Name: x", "", "255 0 0\tRed"}));
+    EXPECT_EQ(AllLines(stream.get()), (std::vector<std::string>{"GIMP Palette", "Name: x", "", "255 0 0\tRed"}));
 }
 
 TEST(StreamReadLine, ReturnsTheLastLineWithoutLf)
 {
     auto stream = TextStream("first\nlast");
-    EXPECT_EQ(AllLines(stream.stream), (std::vector<std::string>{"first", "last"}));
+    EXPECT_EQ(AllLines(stream.get()), (std::vector<std::string>{"first", "last"}));
     auto empty = TextStream("");
     char buffer[8] = "x";
     EXPECT_EQ(empty->ReadLine(buffer, 8), 0);
@@ -76,7 +67,7 @@ TEST(StreamReadLine, CutsLinesLongerThanTheBufferAndSkipsTheirRest)
 {
     const std::string longLine(300, 'a');
     auto stream = TextStream(longLine + "\r\nnext\n");
-    const auto lines = AllLines(stream.stream, 255);
+    const auto lines = AllLines(stream.get(), 255);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], std::string(254, 'a'));
     EXPECT_EQ(lines[1], "next");
@@ -85,7 +76,7 @@ TEST(StreamReadLine, CutsLinesLongerThanTheBufferAndSkipsTheirRest)
 TEST(StreamReadLine, KeepsAnEmptyNameLineAsAnEmptyString)
 {
     auto stream = TextStream("Name: \n\n#\n");
-    EXPECT_EQ(AllLines(stream.stream), (std::vector<std::string>{"Name: ", "", "#"}));
+    EXPECT_EQ(AllLines(stream.get()), (std::vector<std::string>{"Name: ", "", "#"}));
 }
 
 TEST(StreamWords, ReadAndWriteInEitherWordOrder)
@@ -152,7 +143,7 @@ TEST(StreamMemory, PrintfWritesFormattedTextOfAnyLength)
     const std::string longName(2000, 'n');
     EXPECT_EQ(stream->Printf("%s", longName.c_str()), 2000);
     stream->Seek(0, 0);
-    const auto lines = AllLines(stream.stream, 4096);
+    const auto lines = AllLines(stream.get(), 4096);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "255 128   0\tOrange");
     EXPECT_EQ(lines[1], longName);
@@ -162,9 +153,9 @@ TEST(StreamMemory, CopyToCopiesAllOrAPart)
 {
     auto source = TextStream("0123456789");
     StreamHolder all(new MemoryStream());
-    EXPECT_EQ(source->CopyTo(all.stream, 0, -1), 10);
+    EXPECT_EQ(source->CopyTo(all.get(), 0, -1), 10);
     StreamHolder part(new MemoryStream());
-    EXPECT_EQ(source->CopyTo(part.stream, 2, 3), 3);
+    EXPECT_EQ(source->CopyTo(part.get(), 2, 3), 3);
     char buffer[16] = {};
     all->Seek(0, 0);
     EXPECT_EQ(all->Read(buffer, 16), 10);
@@ -181,13 +172,13 @@ TEST(StreamFile, WritesThenReadsBackWithItsName)
     const std::u16string path = folder.File("palette.gpl");
     {
         StreamHolder out(OpenFileStream(path.c_str(), kStreamCreateFile));
-        ASSERT_NE(out.stream, nullptr);
+        ASSERT_NE(out.get(), nullptr);
         out->Printf("GIMP Palette\nName: %s\n", "Test");
         out->SetWordOrder(kWordOrderBigEndian);
         out->WriteWord(0x0102);
     }
     StreamHolder in(OpenFileStream(path.c_str(), kStreamReadFile));
-    ASSERT_NE(in.stream, nullptr);
+    ASSERT_NE(in.get(), nullptr);
     char16_t name[256] = {};
     EXPECT_EQ(in->GetFileName(name, 256, 1), static_cast<int>(path.size()));
     EXPECT_EQ(std::u16string(name), path);
@@ -208,7 +199,7 @@ TEST(StreamFile, FileNameIsCutToTheBuffer)
     TempFolder folder;
     const std::u16string path = folder.File("abcdefgh.gpl");
     StreamHolder out(OpenFileStream(path.c_str(), kStreamCreateFile));
-    ASSERT_NE(out.stream, nullptr);
+    ASSERT_NE(out.get(), nullptr);
     char16_t name[5] = {};
     EXPECT_EQ(out->GetFileName(name, 5, 0), 4);
     EXPECT_EQ(std::u16string(name), u"abcd");
@@ -222,20 +213,18 @@ TEST(StreamFile, OpenModes)
     EXPECT_EQ(OpenFileStream(path.c_str(), kStreamReadFileShared), nullptr);
 
     StreamHolder created(OpenFileStream(path.c_str(), kStreamCreateNewFile));
-    ASSERT_NE(created.stream, nullptr);
+    ASSERT_NE(created.get(), nullptr);
     // Create-new refuses a file that exists; create-or-replace empties it.
     EXPECT_EQ(OpenFileStream(path.c_str(), kStreamCreateNewFile), nullptr);
     created->Printf("old");
-    created->Release();
-    created.stream = nullptr;
+    created.reset();
     StreamHolder replaced(OpenFileStream(path.c_str(), kStreamCreateFile));
-    ASSERT_NE(replaced.stream, nullptr);
-    replaced->Release();
-    replaced.stream = nullptr;
+    ASSERT_NE(replaced.get(), nullptr);
+    replaced.reset();
     EXPECT_EQ(std::filesystem::file_size(folder.path / "modes.txt"), 0u);
 
     StreamHolder shared(OpenFileStream(path.c_str(), kStreamReadFileShared));
-    EXPECT_NE(shared.stream, nullptr);
+    EXPECT_NE(shared.get(), nullptr);
     EXPECT_EQ(OpenFileStream(path.c_str(), kStreamMemory), nullptr);
     EXPECT_EQ(OpenFileStream(u"", kStreamReadFile), nullptr);
     EXPECT_EQ(OpenFileStream(nullptr, kStreamReadFile), nullptr);

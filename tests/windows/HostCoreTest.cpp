@@ -5,6 +5,7 @@
 #include "TestHost.h"
 #include "plexa/Win32Text.h"
 #include "plexa/jx_GUID.h"
+#include "plexa/jx_REF.h"
 #include "plexa/jx_STREAM.h"
 
 namespace {
@@ -16,16 +17,7 @@ protected:
     StartedPicker picker;
 };
 
-struct StreamHolder {
-    explicit StreamHolder(jx_STREAM* opened) : stream(opened) {}
-    ~StreamHolder()
-    {
-        if (stream)
-            stream->Release();
-    }
-    jx_STREAM* operator->() const { return stream; }
-    jx_STREAM* stream;
-};
+using StreamHolder = jx_REF<jx_STREAM>;
 
 jx_GUID Section(const char* text)
 {
@@ -101,7 +93,7 @@ TEST_F(HostCore, ModuleTextsByNumber)
 TEST_F(HostCore, ResourceStreamsByTypeAndNameIgnoringCase)
 {
     StreamHolder table(Core()->OpenStream(Module(), u"lng|eng", kStreamReadResource));
-    ASSERT_NE(table.stream, nullptr);
+    ASSERT_NE(table.get(), nullptr);
     char line[255];
     bool found = false;
     while (table->ReadLine(line, 255))
@@ -115,7 +107,7 @@ TEST_F(HostCore, ResourceStreamsByTypeAndNameIgnoringCase)
 TEST_F(HostCore, MemoryStreams)
 {
     StreamHolder memory(Core()->OpenStream(nullptr, nullptr, kStreamMemory));
-    ASSERT_NE(memory.stream, nullptr);
+    ASSERT_NE(memory.get(), nullptr);
     memory->Printf("GIMP Palette\n");
     memory->Seek(0, 0);
     char line[255];
@@ -132,12 +124,12 @@ TEST_F(HostCore, FileStreamsByMode)
     EXPECT_EQ(Core()->OpenStream(nullptr, path.c_str(), kStreamReadFile), nullptr);
     {
         StreamHolder created(Core()->OpenStream(nullptr, path.c_str(), kStreamCreateNewFile));
-        ASSERT_NE(created.stream, nullptr);
+        ASSERT_NE(created.get(), nullptr);
         created->Printf("GIMP Palette\r\n");
     }
     EXPECT_EQ(Core()->OpenStream(nullptr, path.c_str(), kStreamCreateNewFile), nullptr);
     StreamHolder read(Core()->OpenStream(nullptr, path.c_str(), kStreamReadFileShared));
-    ASSERT_NE(read.stream, nullptr);
+    ASSERT_NE(read.get(), nullptr);
     char16_t name[256] = {};
     read->GetFileName(name, 256, 1);
     EXPECT_EQ(std::u16string(name), path);

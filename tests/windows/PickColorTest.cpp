@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "TestHost.h"
 
 namespace {
@@ -105,62 +107,36 @@ TEST_F(PickColor, TheDialogIsTemplate101Localized)
 {
     ASSERT_NE(extension, nullptr);
     PickerRequest request = Request(0);
-    struct Seen {
-        std::u16string caption, ok, cancel, help, sizeMode, original, current, hex, rgb, palette, red, hue, alpha;
-        LONG_PTR style = 0;
-        bool fieldVisible = true, shelfVisible = true;
-        wchar_t spinClass[32] = {}, toolbarClass[32] = {};
-        RECT shelfRect{};
-        RECT expectedShelfRect{174, 120, 174 + 171, 120 + 91};
-    } seen;
-    requester.onIdle = [&seen](HWND dialog) {
-        seen.caption = WindowText(dialog);
-        seen.ok = WindowText(GetDlgItem(dialog, 1));
-        seen.cancel = WindowText(GetDlgItem(dialog, 2));
-        seen.help = WindowText(GetDlgItem(dialog, 9));
-        seen.sizeMode = WindowText(GetDlgItem(dialog, 1036));
-        seen.original = WindowText(GetDlgItem(dialog, 1028));
-        seen.current = WindowText(GetDlgItem(dialog, 1029));
-        seen.hex = WindowText(GetDlgItem(dialog, 1030));
-        seen.rgb = WindowText(GetDlgItem(dialog, 1031));
-        seen.palette = WindowText(GetDlgItem(dialog, 1032));
-        seen.red = WindowText(GetDlgItem(dialog, 1123));
-        seen.hue = WindowText(GetDlgItem(dialog, 1126));
-        seen.alpha = WindowText(GetDlgItem(dialog, 1129));
-        seen.style = GetWindowLongPtrW(dialog, GWL_STYLE);
-        seen.fieldVisible = IsWindowVisible(GetDlgItem(dialog, 1025));
-        seen.shelfVisible = IsWindowVisible(GetDlgItem(dialog, 1026));
-        GetClassNameW(GetDlgItem(dialog, 3006), seen.spinClass, 32);
-        GetClassNameW(GetDlgItem(dialog, 1131), seen.toolbarClass, 32);
-        GetWindowRect(GetDlgItem(dialog, 1026), &seen.shelfRect);
-        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&seen.shelfRect), 2);
-        MapDialogRect(dialog, &seen.expectedShelfRect);
+    const std::map<int, std::u16string> expectedTexts = {
+        {0, u"Color"},       {1, u"Ok"},          {2, u"Cancel"}, {9, u"Help"},     {1036, u">"},
+        {1028, u"Original:"}, {1029, u"Current:"}, {1030, u"Hex:"}, {1031, u"RGB:"}, {1032, u"Palette"},
+        {1123, u"R"},        {1126, u"H"},        {1129, u"A"},
+    };
+    std::map<int, std::u16string> texts;
+    LONG_PTR style = 0;
+    bool placeholderVisible = true;
+    wchar_t spinClass[32] = {}, toolbarClass[32] = {};
+    RECT shelf{}, expectedShelf{174, 120, 174 + 171, 120 + 91};
+    requester.onIdle = [&](HWND dialog) {
+        for (const auto& [id, text] : expectedTexts)
+            texts[id] = WindowText(id ? GetDlgItem(dialog, id) : dialog);
+        style = GetWindowLongPtrW(dialog, GWL_STYLE);
+        placeholderVisible = IsWindowVisible(GetDlgItem(dialog, 1025)) || IsWindowVisible(GetDlgItem(dialog, 1026));
+        GetClassNameW(GetDlgItem(dialog, 3006), spinClass, 32);
+        GetClassNameW(GetDlgItem(dialog, 1131), toolbarClass, 32);
+        GetWindowRect(GetDlgItem(dialog, 1026), &shelf);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&shelf), 2);
+        MapDialogRect(dialog, &expectedShelf);
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     };
     EXPECT_EQ(extension->PickColor(&request), 0);
-    EXPECT_EQ(seen.caption, u"Color");
-    EXPECT_EQ(seen.ok, u"Ok");
-    EXPECT_EQ(seen.cancel, u"Cancel");
-    EXPECT_EQ(seen.help, u"Help");
-    EXPECT_EQ(seen.sizeMode, u">");
-    EXPECT_EQ(seen.original, u"Original:");
-    EXPECT_EQ(seen.current, u"Current:");
-    EXPECT_EQ(seen.hex, u"Hex:");
-    EXPECT_EQ(seen.rgb, u"RGB:");
-    EXPECT_EQ(seen.palette, u"Palette");
-    EXPECT_EQ(seen.red, u"R");
-    EXPECT_EQ(seen.hue, u"H");
-    EXPECT_EQ(seen.alpha, u"A");
-    EXPECT_TRUE(seen.style & WS_THICKFRAME);
-    EXPECT_TRUE(seen.style & WS_SYSMENU);
-    EXPECT_FALSE(seen.fieldVisible);
-    EXPECT_FALSE(seen.shelfVisible);
-    EXPECT_STREQ(seen.spinClass, L"JX_UPDOWN");
-    EXPECT_STREQ(seen.toolbarClass, L"JX_Toolbar");
-    EXPECT_EQ(seen.shelfRect.left, seen.expectedShelfRect.left);
-    EXPECT_EQ(seen.shelfRect.top, seen.expectedShelfRect.top);
-    EXPECT_EQ(seen.shelfRect.right, seen.expectedShelfRect.right);
-    EXPECT_EQ(seen.shelfRect.bottom, seen.expectedShelfRect.bottom);
+    EXPECT_EQ(texts, expectedTexts);
+    EXPECT_TRUE(style & WS_THICKFRAME);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(placeholderVisible);
+    EXPECT_STREQ(spinClass, L"JX_UPDOWN");
+    EXPECT_STREQ(toolbarClass, L"JX_Toolbar");
+    EXPECT_TRUE(EqualRect(&shelf, &expectedShelf));
 }
 
 TEST_F(PickColor, ANullRequestRunsNothing)
