@@ -1,0 +1,35 @@
+// Four pixels at a time with SSE2, which every build of the module has
+// (x86-64, and 32-bit x86 built with -msse2). Each step rounds exactly as
+// its scalar counterpart, so vector and scalar code give the same bytes.
+#pragma once
+
+#include <cstdint>
+
+#include <emmintrin.h>
+
+// Values beyond -8..8 never come from byte colors; clamping there keeps a
+// stray value (or NaN, which becomes -8) from an undefined conversion.
+constexpr float kLowestComponent = -8.0f;
+constexpr float kHighestComponent = 8.0f;
+
+// trunc(value x 255) of four floats, the product exact in double, plus
+// `fixed`, keeping the low eight bits.
+inline __m128i ComponentBytes(__m128 value, __m128i fixed)
+{
+    value = _mm_min_ps(_mm_max_ps(value, _mm_set1_ps(kLowestComponent)), _mm_set1_ps(kHighestComponent));
+    const __m128d byteScale = _mm_set1_pd(255.0);
+    const __m128i low = _mm_cvttpd_epi32(_mm_mul_pd(_mm_cvtps_pd(value), byteScale));
+    const __m128i high = _mm_cvttpd_epi32(_mm_mul_pd(_mm_cvtps_pd(_mm_movehl_ps(value, value)), byteScale));
+    return _mm_and_si128(_mm_add_epi32(_mm_unpacklo_epi64(low, high), fixed), _mm_set1_epi32(0xFF));
+}
+
+// Four pixel words: blue in byte 0, green in byte 1, red in byte 2.
+inline __m128i PixelWords(__m128 red, __m128 green, __m128 blue, __m128i fixedRed = _mm_setzero_si128(),
+                          __m128i fixedGreen = _mm_setzero_si128(), __m128i fixedBlue = _mm_setzero_si128())
+{
+    return _mm_or_si128(ComponentBytes(blue, fixedBlue),
+                        _mm_or_si128(_mm_slli_epi32(ComponentBytes(green, fixedGreen), 8),
+                                     _mm_slli_epi32(ComponentBytes(red, fixedRed), 16)));
+}
+
+inline std::uint32_t FirstWord(__m128i words) { return static_cast<std::uint32_t>(_mm_cvtsi128_si32(words)); }
