@@ -40,8 +40,9 @@ void RenderAlphaSwatch(const PixelView& view, CRGBA color, bool lower, const Che
             continue;
         }
         FillPixels(row, split, color);
-        for (int x = split; x < view.width; ++x) {
-            const CRGBA k = board.At(x, r);
+        CheckerCursor checker(board, split, r);
+        for (int x = split; x < view.width; ++x, checker.Next()) {
+            const CRGBA k = checker.Color();
             std::uint8_t* pixel = row + 3 * x;
             pixel[0] = TruncToWrappedByte(k.Blue() * transparency + color.Blue() * opacity);
             pixel[1] = TruncToWrappedByte(k.Green() * transparency + color.Green() * opacity);

@@ -9,9 +9,30 @@ struct Checkerboard {
     CRGBA second;
     // Cell size in pixels.
     int cell = 1;
+};
 
-    // The first color at the top-left cell, alternating both ways.
-    CRGBA At(int x, int y) const { return ((x / cell + y / cell) & 1) ? second : first; }
+// Walks the checkerboard along one row from column x0 on without a division
+// per pixel. The first color is in the top-left cell; colors alternate both
+// ways.
+class CheckerCursor {
+public:
+    CheckerCursor(const Checkerboard& board, int x0, int y)
+        : board(board), odd(((x0 / board.cell + y / board.cell) & 1) != 0), inCell(x0 % board.cell)
+    {
+    }
+    CRGBA Color() const { return odd ? board.second : board.first; }
+    void Next()
+    {
+        if (++inCell == board.cell) {
+            inCell = 0;
+            odd = !odd;
+        }
+    }
+
+private:
+    const Checkerboard& board;
+    bool odd;
+    int inCell;
 };
 
 enum class CheckerboardUse { AlphaSlider, Swatch };

@@ -41,9 +41,18 @@ inline void FillPixels(std::uint8_t* pixel, int count, CRGBA color)
 {
     if (count <= 0)
         return;
-    PutPixel(pixel, color);
-    // Doubling copies: the pattern repeats every three bytes.
-    std::size_t filled = 3;
+    // Four pixels make twelve bytes that repeat: short rows take fixed-size
+    // copies of them, long rows then double what is filled with each copy.
+    std::uint8_t pattern[12];
+    for (int i = 0; i < 4; ++i)
+        PutPixel(pattern + 3 * i, color);
+    const int start = count < 16 ? count : 16;
+    int i = 0;
+    for (; i + 4 <= start; i += 4)
+        std::memcpy(pixel + 3 * i, pattern, sizeof pattern);
+    for (; i < start; ++i)
+        PutPixel(pixel + 3 * i, color);
+    std::size_t filled = static_cast<std::size_t>(start) * 3;
     const std::size_t total = static_cast<std::size_t>(count) * 3;
     while (filled < total) {
         const std::size_t chunk = filled < total - filled ? filled : total - filled;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstring>
 
 #include "ByteConversion.h"
@@ -6,6 +7,7 @@
 #include "GradientRenderers.h"
 #include "HsvConversion.h"
 #include "HueWalker.h"
+#include "RowConversion.h"
 
 void RenderTwoColorSlider(const PixelView& view, CRGBA c0, CRGBA c1)
 {
@@ -13,11 +15,15 @@ void RenderTwoColorSlider(const PixelView& view, CRGBA c0, CRGBA c1)
         return;
     const POINT3D start = ToFloatRgb(c0);
     const POINT3D d = (ToFloatRgb(c1) - start) / static_cast<float>(view.width);
-    std::uint8_t* row = view.RowFromTop(0);
+    FloatRow band;
     POINT3D color = start;
-    for (int x = 0; x < view.width; ++x) {
-        PutPixel(row + 3 * x, FloatRgbToColor(color));
-        color = color + d;
+    for (int x0 = 0; x0 < view.width; x0 += kBandColumns) {
+        const int columns = std::min(kBandColumns, view.width - x0);
+        for (int i = 0; i < columns; ++i) {
+            band.Set(i, color);
+            color = color + d;
+        }
+        StoreRow(band, columns, view.RowFromTop(0) + 3 * x0);
     }
     CopyRowToAllOthers(view, view.height - 1);
 }
@@ -28,10 +34,14 @@ void RenderHueSlider(const PixelView& view, CHSV saturationValue)
         return;
     const CRGBA red = HsvToRgb(CHSV::FromParts(0, saturationValue.Saturation(), saturationValue.Value()));
     HueWalker walker(red.Red() / 255.0f, red.Green() / 255.0f, view.width);
-    std::uint8_t* row = view.RowFromTop(0);
-    for (int x = 0; x < view.width; ++x) {
-        PutPixel(row + 3 * x, FloatRgbToColor(walker.Color()));
-        walker.Step(x);
+    FloatRow band;
+    for (int x0 = 0; x0 < view.width; x0 += kBandColumns) {
+        const int columns = std::min(kBandColumns, view.width - x0);
+        for (int i = 0; i < columns; ++i) {
+            band.Set(i, walker.Color());
+            walker.Step(x0 + i);
+        }
+        StoreRow(band, columns, view.RowFromTop(0) + 3 * x0);
     }
     CopyRowToAllOthers(view, view.height - 1);
 }
@@ -43,28 +53,28 @@ void RenderAlphaSlider(const PixelView& view, CRGBA c0, CRGBA c1, const Checkerb
     const POINT3D start = ToFloatRgb(c0);
     const float width = static_cast<float>(view.width);
     const POINT3D d = (ToFloatRgb(c1) - start) / width;
-    // Rows of the same checker-row parity are the same.
-    const std::uint8_t* lastRow = nullptr;
-    int lastParity = -1;
+    // All rows of one checker-row parity are the same: each parity is
+    // computed once and copied to the rest of its rows.
+    const std::uint8_t* computed[2] = {nullptr, nullptr};
     for (int y = 0; y < view.height; ++y) {
         std::uint8_t* row = view.RowFromTop(y);
         const int parity = (y / board.cell) & 1;
-        if (parity == lastParity) {
-            std::memcpy(row, lastRow, static_cast<std::size_t>(view.width) * 3);
+        if (computed[parity]) {
+            std::memcpy(row, computed[parity], static_cast<std::size_t>(view.width) * 3);
             continue;
         }
         POINT3D color = start;
-        for (int x = 0; x < view.width; ++x) {
+        CheckerCursor checker(board, 0, y);
+        for (int x = 0; x < view.width; ++x, checker.Next()) {
             const double t = static_cast<float>(view.width - x) / width;
             const CRGBA c = FloatRgbToColor(color);
-            const CRGBA k = board.At(x, y);
+            const CRGBA k = checker.Color();
             std::uint8_t* pixel = row + 3 * x;
             pixel[0] = TruncToWrappedByte(k.Blue() * t + c.Blue());
             pixel[1] = TruncToWrappedByte(k.Green() * t + c.Green());
             pixel[2] = TruncToWrappedByte(k.Red() * t + c.Red());
             color = color + d;
         }
-        lastRow = row;
-        lastParity = parity;
+        computed[parity] = row;
     }
 }
