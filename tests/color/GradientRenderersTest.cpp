@@ -89,6 +89,19 @@ TEST(TwoColorSlider, RunsDownwardsToo)
     EXPECT_EQ(canvas.At(179, 0), Rgb(21, 10, 5));
 }
 
+TEST(TwoColorSlider, EveryValueSitsUnderItsMarkerColumn)
+{
+    // A marker at value v of 255 is drawn at column v/255 of the width; the
+    // gradient there must show that value (within the accumulated step).
+    Canvas canvas(180, 1);
+    RenderTwoColorSlider(canvas.View(), Rgb(0, 40, 80), Rgb(255, 40, 80));
+    for (int v = 0; v < 256; ++v) {
+        const int column = std::min(179, static_cast<int>(v / 255.0f * 180));
+        EXPECT_NEAR(canvas.At(column, 0).Red(), v, 2) << v;
+        EXPECT_EQ(canvas.At(column, 0).Green(), 40);
+    }
+}
+
 TEST(HueSlider, ShowsEveryHueAtTheCurrentSaturationAndValue)
 {
     Canvas canvas(181, 2);
