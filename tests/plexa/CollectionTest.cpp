@@ -165,3 +165,38 @@ TEST_F(SortedCollection, StaysSortedAfterRemovals)
     sorted->Release();
     EXPECT_EQ(deleted.size(), 100u);
 }
+
+TEST_F(SortedCollection, ManyItemsInShuffledOrderStaySortedAcrossStorageBlocks)
+{
+    jx_SORTEDCOLLECTION* sorted = jx_SORTEDCOLLECTION::Create(CompareTens, 32, 16);
+    sorted->AllowDuplicates(1);
+    // 5000 distinct tens, visited in a scrambled but complete order.
+    for (std::intptr_t i = 0; i < 5000; ++i)
+        sorted->Add(Item((i * 2887 % 5000) * 10));
+    ASSERT_EQ(sorted->Count(), 5000);
+    for (int i = 0; i < 5000; ++i)
+        ASSERT_EQ(Value(sorted->At(i)), i * 10) << i;
+    // Remove every other item, then check lookups still find the right index.
+    for (int i = 4999; i >= 0; i -= 2)
+        sorted->RemoveAt(i);
+    ASSERT_EQ(sorted->Count(), 2500);
+    int index = -1;
+    EXPECT_TRUE(sorted->Search(Item(4000 * 10), &index));
+    EXPECT_EQ(index, 2000);
+    EXPECT_FALSE(sorted->Search(Item(4001 * 10), &index));
+    EXPECT_EQ(index, 2001);
+    sorted->Release();
+}
+
+TEST_F(Collection, AppendsAndRemovesAcrossStorageBlocks)
+{
+    jx_COLLECTION* collection = jx_COLLECTION::Create(4, 4);
+    for (int i = 0; i < 3000; ++i)
+        collection->Add(Item(i));
+    for (int i = 0; i < 1500; ++i)
+        collection->RemoveAt(0);
+    EXPECT_EQ(collection->Count(), 1500);
+    EXPECT_EQ(Value(collection->At(0)), 1500);
+    EXPECT_EQ(Value(collection->At(1499)), 2999);
+    collection->Release();
+}

@@ -12,9 +12,9 @@ using jx_COMPARE = int (*)(const void* a, const void* b, void* extra);
 
 class PLEXA_API jx_COLLECTION : public jx_interface {
 public:
-    // initial: capacity to reserve; growth: the smallest step by which the
-    // storage grows (it grows by at least half its size, so filling stays
-    // linear). One reference is held by the caller.
+    // initial and growth are sizing hints of the host's interface; the
+    // storage grows in blocks whatever they say. One reference is held by
+    // the caller.
     static jx_COLLECTION* Create(int initial, int growth);
 
     void Delete() override;
@@ -35,15 +35,11 @@ public:
     virtual bool Search(const void* key, int* index) const;
 
 protected:
-    jx_COLLECTION(int initial, int growth);
+    jx_COLLECTION();
     // Virtual, so Delete frees a sorted collection whole.
     virtual ~jx_COLLECTION();
-    void InsertAt(int index, void* item);
 
-    void** items;
-    int count;
-    int capacity;
-    int growth;
+    class BlockList* items;
     jx_ITEMDELETER itemDeleter;
 };
 
@@ -62,7 +58,7 @@ public:
     bool Search(const void* key, int* index) const override;
 
 private:
-    jx_SORTEDCOLLECTION(jx_COMPARE compare, int initial, int growth);
+    explicit jx_SORTEDCOLLECTION(jx_COMPARE compare);
     ~jx_SORTEDCOLLECTION() override = default;
     // First index whose item orders after key (upper) or not before it (lower).
     int Bound(const void* key, bool upper) const;
