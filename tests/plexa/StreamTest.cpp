@@ -120,10 +120,14 @@ TEST(StreamPosition, SeekTellAndEndOfStream)
     EXPECT_EQ(stream->Read(rest, 8), 5);
     EXPECT_STREQ(rest, "56789");
     EXPECT_TRUE(stream->IsEOF());
-    // Outside the data: refused, position unchanged.
-    EXPECT_NE(stream->Seek(11, 0), 0);
+    // Before the start: refused, position unchanged. Past the end: allowed,
+    // as in a file, with nothing to read there.
     EXPECT_NE(stream->Seek(-1, 0), 0);
     EXPECT_EQ(stream->Tell(), 10);
+    EXPECT_EQ(stream->Seek(15, 0), 0);
+    EXPECT_EQ(stream->Read(rest, 8), 0);
+    EXPECT_TRUE(stream->IsEOF());
+    EXPECT_EQ(stream->ReadWord(), -1);
 }
 
 TEST(StreamMemory, AReadOnlyViewRefusesWrites)
@@ -134,6 +138,18 @@ TEST(StreamMemory, AReadOnlyViewRefusesWrites)
     char buffer[4] = {};
     EXPECT_EQ(stream->Read(buffer, 3), 3);
     EXPECT_STREQ(buffer, "abc");
+}
+
+TEST(StreamMemory, WritingPastTheEndFillsTheGapWithZeros)
+{
+    StreamHolder stream(new MemoryStream());
+    stream->Write("ab", 2);
+    EXPECT_EQ(stream->Seek(4, 0), 0);
+    stream->Write("c", 1);
+    stream->Seek(0, 0);
+    char bytes[5] = {'x', 'x', 'x', 'x', 'x'};
+    EXPECT_EQ(stream->Read(bytes, 5), 5);
+    EXPECT_EQ(std::string(bytes, 5), std::string("ab\0\0c", 5));
 }
 
 TEST(StreamMemory, PrintfWritesFormattedTextOfAnyLength)

@@ -19,6 +19,7 @@
 #include "RegistrySettings.h"
 #include "TextTable.h"
 #include "plexa/Win32Text.h"
+#include "plexa/jx_XML.h"
 
 namespace {
 
@@ -106,8 +107,16 @@ public:
         return static_cast<int>(extensionTypes.size());
     }
 
-    // The XML document comes with the palette catalog; until then no object.
-    jx_interface* CreateObjectByName(const char*) override { return nullptr; }
+    jx_interface* CreateObjectByName(const char* typeName) override
+    {
+        if (!EqualsIgnoringAsciiCase(typeName, "ZQXMLDOCUMENT"))
+            return nullptr;
+        return CreateXmlDocument(
+            [](void* core, std::uint32_t texts, int id) {
+                return static_cast<HostCore*>(core)->LookupModuleText(texts, id);
+            },
+            this);
+    }
 
     jx_HANDLE GetResourceModule(int, int) override { return GetModuleHandleW(nullptr); }
 

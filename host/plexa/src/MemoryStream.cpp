@@ -1,6 +1,7 @@
 #include "MemoryStream.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 MemoryStream::MemoryStream() : view(nullptr), size(0), position(0) {}
@@ -16,7 +17,9 @@ int MemoryStream::Seek(std::int32_t offset, int origin)
 {
     const long long base = origin == 1 ? position : 0;
     const long long target = base + offset;
-    if ((origin != 0 && origin != 1) || target < 0 || target > size)
+    // As in a file, a position past the end is allowed: reads there find
+    // nothing and a write fills the gap with zeros.
+    if ((origin != 0 && origin != 1) || target < 0 || target > INT32_MAX)
         return -1;
     position = static_cast<std::int32_t>(target);
     return 0;
@@ -28,7 +31,7 @@ int MemoryStream::Read(void* buffer, int count)
 {
     if (!buffer || count <= 0)
         return 0;
-    const int available = std::min(count, size - position);
+    const int available = std::max(0, std::min(count, size - position));
     std::memcpy(buffer, Data() + position, static_cast<std::size_t>(available));
     position += available;
     return available;

@@ -1,0 +1,112 @@
+#include "Utf8.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+void AppendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | c >> 6));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | c >> 12));
+        out.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | c >> 18));
+        out.push_back(static_cast<char>(0x80 | (c >> 12 & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+void AppendUtf16(std::u16string& out, char32_t c)
+{
+    if (c < 0x10000) {
+        out.push_back(static_cast<char16_t>(c));
+    } else {
+        c -= 0x10000;
+        out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
+        out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+    }
+}
+
+bool IsHighSurrogate(char32_t c) { return c >= 0xD800 && c < 0xDC00; }
+bool IsLowSurrogate(char32_t c) { return c >= 0xDC00 && c < 0xE000; }
+
+} // namespace
+
+std::string Utf16ToUtf8(std::u16string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1]))
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        else if (IsHighSurrogate(c) || IsLowSurrogate(c))
+            c = kReplacement;
+        AppendUtf8(out, c);
+    }
+    return out;
+}
+
+std::u16string Utf8ToUtf16(std::string_view text)
+{
+    std::u16string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        int length = 0;
+        char32_t c = 0;
+        char32_t minimum = 0;
+        if (lead < 0x80) {
+            out.push_back(lead);
+            ++i;
+            continue;
+        } else if ((lead & 0xE0) == 0xC0) {
+            length = 2, c = lead & 0x1F, minimum = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3, c = lead & 0x0F, minimum = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4, c = lead & 0x07, minimum = 0x10000;
+        }
+        bool valid = length > 0 && i + length <= text.size();
+        for (int k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            c = c << 6 | (next & 0x3F);
+        }
+        valid = valid && c >= minimum && c <= 0x10FFFF && !IsHighSurrogate(c) && !IsLowSurrogate(c);
+        if (!valid) {
+            out.push_back(static_cast<char16_t>(kReplacement));
+            ++i;
+            continue;
+        }
+        AppendUtf16(out, c);
+        i += static_cast<std::size_t>(length);
+    }
+    return out;
+}
+
+int Utf16ToUtf8Buffer(std::u16string_view text, char* buffer, int size)
+{
+    if (!buffer || size <= 0)
+        return 0;
+    const std::string utf8 = Utf16ToUtf8(text);
+    std::size_t length = utf8.size();
+    if (length > static_cast<std::size_t>(size - 1)) {
+        length = static_cast<std::size_t>(size - 1);
+        // Step back over continuation bytes to the start of the cut character.
+        while (length > 0 && (static_cast<unsigned char>(utf8[length]) & 0xC0) == 0x80)
+            --length;
+    }
+    std::memcpy(buffer, utf8.data(), length);
+    buffer[length] = 0;
+    return static_cast<int>(length);
+}

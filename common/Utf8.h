@@ -1,0 +1,17 @@
+// UTF-8 and UTF-16 conversion, shared by the host library (XML documents,
+// file paths) and the module (color names in GIMP palettes).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Unpaired surrogates become U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view text);
+// Malformed sequences (stray continuation bytes, overlong forms, surrogate
+// code points, truncated sequences) become U+FFFD, one per bad byte.
+std::u16string Utf8ToUtf16(std::string_view text);
+
+// Converts text into buffer (size in bytes), cutting at a whole character so
+// that the result is valid UTF-8 and always terminated when size > 0.
+// Returns the bytes written without the terminator.
+int Utf16ToUtf8Buffer(std::u16string_view text, char* buffer, int size);

@@ -1,0 +1,62 @@
+// The color-name table: names for colors, sorted by color and then by name,
+// filled from palette files and consulted by every tooltip that describes a
+// color. A gray without a name of its own gets one made up from its
+// brightness.
+#pragma once
+
+#include <cstdint>
+
+#include "plexa/jx_COLLECTION.h"
+#include "plexa/jx_STRING.h"
+
+struct ColorNameEntry {
+    // The packed color the name belongs to (alpha byte 0 from the readers).
+    std::uint32_t color;
+    // The name as compared and looked up; normally points into `name`. A
+    // null text matches every entry of its color.
+    const char16_t* text;
+    jx_STRING name;
+};
+
+// Orders by color (the signed difference of the packed words), then by text
+// unit by unit without case folding; a null text equals any text.
+int CompareColorNameEntries(const void* a, const void* b, void* extra);
+
+// A new empty table (one reference, the caller's) that owns its entries.
+jx_SORTEDCOLLECTION* CreateColorNameTable();
+
+// A new entry owning a copy of text (null or empty: no name).
+ColorNameEntry* MakeColorNameEntry(std::uint32_t color, const char16_t* text);
+// A copy of source: it owns a copy of the name when the source's name has
+// storage; otherwise it shares the source's text pointer.
+ColorNameEntry* CloneColorNameEntry(const ColorNameEntry& source);
+
+// Adds (color, text) unless the table has that exact pair already; takes
+// the text as is (the caller makes sure it is not empty).
+void AddColorNameIfNew(jx_SORTEDCOLLECTION* table, std::uint32_t color, const char16_t* text);
+// The first name of a color in table order, or null.
+const char16_t* FirstColorName(const jx_SORTEDCOLLECTION* table, std::uint32_t color);
+
+// Holds one reference to a name table.
+class CAColorName {
+public:
+    CAColorName() = default;
+    explicit CAColorName(jx_SORTEDCOLLECTION* adopted) : table(adopted) {}
+    CAColorName(const CAColorName&) = delete;
+    CAColorName& operator=(const CAColorName&) = delete;
+    virtual ~CAColorName();
+
+    jx_SORTEDCOLLECTION* Table() const { return table; }
+    // Holds `replacement` (adding a reference) instead of the present table.
+    void SetTable(jx_SORTEDCOLLECTION* replacement);
+    // Adds the names of `other` that the held table lacks; holds `other`
+    // itself when no table is held yet. `other` is not changed.
+    void MergeTable(jx_SORTEDCOLLECTION* other);
+    // Appends the color's names to out, separated by "\r\n", in table order;
+    // a gray without names gets "gray 50.2%" and the like (not black or
+    // white). True when something was appended.
+    bool GetColorNames(std::uint32_t color, jx_STRING& out) const;
+
+private:
+    jx_SORTEDCOLLECTION* table = nullptr;
+};

@@ -1,0 +1,88 @@
+#include "PaletteDispatch.h"
+
+#include <cstring>
+#include <string_view>
+
+#include "AcoPalette.h"
+#include "GimpPalette.h"
+#include "HtmlPalette.h"
+#include "PathNames.h"
+
+namespace {
+
+constexpr int kFileNameUnits = 256;
+constexpr int kSniffBytes = 100;
+
+bool EqualsIgnoringAsciiCase(std::u16string_view a, std::u16string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; };
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+PaletteFormat WriterFormatForFileName(const char16_t* fileName)
+{
+    const std::u16string_view title(fileName ? fileName + GetFileNameOffset(fileName) : u"");
+    const auto dot = title.rfind(u'.');
+    if (dot == std::u16string_view::npos || EqualsIgnoringAsciiCase(title.substr(dot), u".gpl"))
+        return PaletteFormat::Gimp;
+    if (EqualsIgnoringAsciiCase(title.substr(dot), u".aco"))
+        return PaletteFormat::Aco;
+    return PaletteFormat::Html;
+}
+
+PaletteFormat ReaderFormatForContent(const unsigned char* bytes, int count)
+{
+    if (count >= 2 && bytes[0] == 0 && (bytes[1] == 1 || bytes[1] == 2))
+        return PaletteFormat::Aco;
+    if (count >= 12 && std::memcmp(bytes, "GIMP Palette", 12) == 0)
+        return PaletteFormat::Gimp;
+    return PaletteFormat::Html;
+}
+
+void SavePaletteStream(jx_STREAM* stream, const CPaletteSlots& slots, const jx_SORTEDCOLLECTION* names,
+                       PaletteHost& host)
+{
+    char16_t fileName[kFileNameUnits] = {};
+    stream->GetFileName(fileName, kFileNameUnits, 1);
+    switch (WriterFormatForFileName(fileName)) {
+    case PaletteFormat::Gimp:
+        WriteGimpPalette(stream, slots, names);
+        break;
+    case PaletteFormat::Aco:
+        WriteAcoPalette(stream, slots, names);
+        break;
+    case PaletteFormat::Html:
+        WriteHtmlPalette(stream, slots, names, host);
+        break;
+    }
+}
+
+bool ReadPaletteStream(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTION* names, PaletteHost& host)
+{
+    const std::int32_t start = stream->Tell();
+    unsigned char bytes[kSniffBytes];
+    const int count = stream->Read(bytes, kSniffBytes);
+    if (count < kMinimumPaletteBytes)
+        return false;
+    stream->Seek(start, 0);
+    switch (ReaderFormatForContent(bytes, count)) {
+    case PaletteFormat::Aco:
+        ReadAcoPalette(stream, colors, names, host);
+        break;
+    case PaletteFormat::Gimp:
+        ReadGimpPalette(stream, colors, names);
+        break;
+    case PaletteFormat::Html:
+        ReadHtmlPalette(stream, colors, names, host);
+        break;
+    }
+    return true;
+}

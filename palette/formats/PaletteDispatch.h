@@ -1,0 +1,29 @@
+// The one door between palettes and their files: the writer is chosen by
+// the extension of the stream's file name, the reader by the stream's first
+// bytes.
+#pragma once
+
+#include "PaletteHost.h"
+#include "PaletteSlots.h"
+#include "plexa/jx_COLLECTION.h"
+#include "plexa/jx_STREAM.h"
+
+enum class PaletteFormat { Gimp, Aco, Html };
+
+// ".gpl" or no extension: GIMP; ".aco": swatch file; anything else: HTML.
+// Extensions compare without case; a '.' in a folder name is no extension.
+PaletteFormat WriterFormatForFileName(const char16_t* fileName);
+
+// Bytes 00 01 or 00 02: swatch file; "GIMP Palette": GIMP; else HTML.
+PaletteFormat ReaderFormatForContent(const unsigned char* bytes, int count);
+
+// Fewer bytes than this are no palette: the stream is left unread.
+constexpr int kMinimumPaletteBytes = 20;
+
+// Writes the palette in the format its stream's file name asks for.
+void SavePaletteStream(jx_STREAM* stream, const CPaletteSlots& slots, const jx_SORTEDCOLLECTION* names,
+                       PaletteHost& host);
+
+// Reads a palette from the stream's current position into the two lists.
+// False (and nothing read) when the stream holds fewer than 20 bytes.
+bool ReadPaletteStream(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTION* names, PaletteHost& host);
