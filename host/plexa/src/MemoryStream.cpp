@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-MemoryStream::MemoryStream() : view(nullptr), size(0), position(0) {}
+MemoryStream::MemoryStream(std::u16string name) : fileName(std::move(name)), view(nullptr), size(0), position(0) {}
 
 MemoryStream::MemoryStream(const void* bytes, std::int32_t viewSize)
     : view(static_cast<const unsigned char*>(bytes)), size(bytes ? std::max(viewSize, 0) : 0), position(0)
@@ -54,9 +54,12 @@ bool MemoryStream::IsEOF() { return position >= size; }
 
 int MemoryStream::GetFileName(char16_t* buffer, int bufferSize, int)
 {
-    if (buffer && bufferSize > 0)
-        buffer[0] = 0;
-    return 0;
+    if (!buffer || bufferSize <= 0)
+        return 0;
+    const int length = std::min(static_cast<int>(fileName.size()), bufferSize - 1);
+    fileName.copy(buffer, static_cast<std::size_t>(length));
+    buffer[length] = 0;
+    return length;
 }
 
 int MemoryStream::ReadByte() { return position < size ? Data()[position++] : -1; }

@@ -2,13 +2,15 @@
 // write) or a read-only view of bytes that outlive it, such as a resource.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "StreamBase.h"
 
 class MemoryStream final : public StreamBase {
 public:
-    MemoryStream();
+    // fileName is what GetFileName reports: host memory streams have none.
+    explicit MemoryStream(std::u16string fileName = {});
     MemoryStream(const void* bytes, std::int32_t size);
 
     void Delete() override;
@@ -24,6 +26,7 @@ private:
     int ReadByte() override;
     const unsigned char* Data() const;
 
+    std::u16string fileName;
     std::vector<unsigned char> owned;
     const unsigned char* view;
     std::int32_t size;

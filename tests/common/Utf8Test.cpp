@@ -1,0 +1,29 @@
+#include "Utf8.h"
+
+#include <gtest/gtest.h>
+
+TEST(Utf8, RoundTripsEveryPlane)
+{
+    const std::u16string text = u"A\u00E9\u65E5\U0001F600";
+    EXPECT_EQ(Utf16ToUtf8(text), "A\xC3\xA9\xE6\x97\xA5\xF0\x9F\x98\x80");
+    EXPECT_EQ(Utf8ToUtf16(Utf16ToUtf8(text)), text);
+}
+
+TEST(Utf8, MalformedInputBecomesReplacementCharacters)
+{
+    EXPECT_EQ(Utf8ToUtf16("a\x80" "b"), u"a\uFFFDb");
+    EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");      // overlong '/'
+    EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD"); // a surrogate
+    EXPECT_EQ(Utf8ToUtf16("\xE6\x97"), u"\uFFFD\uFFFD");      // cut short
+    EXPECT_EQ(Utf16ToUtf8(std::u16string(1, u'\xD800')), "\xEF\xBF\xBD");
+}
+
+TEST(Utf8, BufferConversionCutsAtWholeCharacters)
+{
+    char buffer[6];
+    EXPECT_EQ(Utf16ToUtf8Buffer(u"ab\u65E5\u65E5", buffer, 6), 5);
+    EXPECT_STREQ(buffer, "ab\xE6\x97\xA5");
+    EXPECT_EQ(Utf16ToUtf8Buffer(u"\u65E5", buffer, 3), 0);
+    EXPECT_STREQ(buffer, "");
+    EXPECT_EQ(Utf16ToUtf8Buffer(u"x", buffer, 0), 0);
+}

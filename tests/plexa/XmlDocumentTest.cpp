@@ -1,0 +1,191 @@
+#include "plexa/jx_XML.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "MemoryStream.h"
+#include "Utf8.h"
+#include "plexa/jx_REF.h"
+
+namespace {
+
+jx_REF<jx_XMLDOCUMENT> Parse(const std::string& bytes, bool* whole = nullptr)
+{
+    jx_REF<jx_XMLDOCUMENT> document(CreateXmlDocument());
+    jx_REF<jx_STREAM> stream(new MemoryStream(bytes.data(), static_cast<int>(bytes.size())));
+    const bool parsed = document->Load(stream.get());
+    if (whole)
+        *whole = parsed;
+    return document;
+}
+
+std::string Saved(jx_XMLDOCUMENT* document, int flags)
+{
+    jx_REF<jx_STREAM> stream(new MemoryStream());
+    document->Save(stream.get(), flags);
+    stream->Seek(0, 0);
+    std::string bytes(static_cast<std::size_t>(stream->Tell()), '\0');
+    char chunk[4096];
+    bytes.clear();
+    for (int read; (read = stream->Read(chunk, sizeof chunk)) > 0;)
+        bytes.append(chunk, static_cast<std::size_t>(read));
+    return bytes;
+}
+
+std::string Text(jx_XMLNODE* node) { return node ? Utf16ToUtf8(node->Text().GetBuffer()) : "(no node)"; }
+
+std::string Attribute(jx_XMLNODE* node, const char16_t* name)
+{
+    const jx_XMLATTRIBUTE* attribute = node ? node->GetAttribute(name) : nullptr;
+    return attribute ? Utf16ToUtf8(attribute->value.GetBuffer()) : "(none)";
+}
+
+int Depth(jx_XMLNODE* node)
+{
+    int depth = 0;
+    for (jx_XMLNODE* child = node->FirstChild(); child; child = child->FirstChild())
+        ++depth;
+    return depth;
+}
+
+const char16_t* LookupForTest(void*, std::uint32_t texts, int id)
+{
+    return texts == 7 && id == 91 ? u"Simple palette" : u"";
+}
+
+} // namespace
+
+TEST(XmlDocument, BuildsSavesAndReadsBackATree)
+{
+    jx_REF<jx_XMLDOCUMENT> document(CreateXmlDocument());
+    jx_XMLNODE* list = document->AddChild(u"palettes");
+    jx_XMLNODE* first = list->AddChild(u"palette");
+    first->SetAttribute(u"name", u"A \"quoted\" & <odd> name");
+    first->SetAttribute(u"file", u"old");
+    first->SetAttribute(u"file", u"a.gpl");
+    first->Text().Set(u"caf\u00E9 & more");
+    list->AddChild(u"palette")->SetAttribute(u"name", u"second");
+    const std::string bytes = Saved(document.get(), kXmlSaveDeclaration | kXmlSaveIndent);
+    EXPECT_EQ(bytes, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<palettes>\n"
+                     "  <palette name=\"A &quot;quoted&quot; &amp; &lt;odd&gt; name\" file=\"a.gpl\">"
+                     "caf\xC3\xA9 &amp; more</palette>\n  <palette name=\"second\"></palette>\n</palettes>\n");
+
+    const auto back = Parse(bytes);
+    jx_XMLNODE* readList = back->FindChild(u"palettes", nullptr);
+    ASSERT_NE(readList, nullptr);
+    jx_XMLNODE* readFirst = readList->FindChild(u"palette", nullptr);
+    EXPECT_EQ(Attribute(readFirst, u"name"), "A \"quoted\" & <odd> name");
+    EXPECT_EQ(Attribute(readFirst, u"file"), "a.gpl");
+    EXPECT_EQ(Attribute(readFirst, u"missing"), "(none)");
+    EXPECT_EQ(Text(readFirst), "caf\xC3\xA9 & more");
+    jx_XMLNODE* second = readList->FindChild(u"palette", readFirst);
+    EXPECT_EQ(Attribute(second, u"name"), "second");
+    EXPECT_EQ(readList->FindChild(u"palette", second), nullptr);
+    EXPECT_EQ(readFirst->Kind(), kXmlElementNode);
+    EXPECT_EQ(back->Kind(), kXmlDocumentNode);
+}
+
+TEST(XmlDocument, ReadsUtf16WithAByteOrderMark)
+{
+    const std::u16string text = u"<a x='\u65E5'>\u00E9</a>";
+    for (const bool littleEndian : {true, false}) {
+        std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+        for (const char16_t unit : text) {
+            const char low = static_cast<char>(unit & 0xFF);
+            const char high = static_cast<char>(unit >> 8);
+            bytes += littleEndian ? std::string{low, high} : std::string{high, low};
+        }
+        const auto document = Parse(bytes);
+        jx_XMLNODE* a = document->FindChild(u"a", nullptr);
+        EXPECT_EQ(Attribute(a, u"x"), "\xE6\x97\xA5");
+        EXPECT_EQ(Text(a), "\xC3\xA9");
+    }
+    EXPECT_EQ(Text(Parse("\xEF\xBB\xBF<a>x</a>")->FindChild(u"a", nullptr)), "x");
+}
+
+TEST(XmlDocument, SkipsCommentsInstructionsAndKeepsCdata)
+{
+    const auto document = Parse("<?xml version='1.0'?><!-- <b>not</b> --><a>1<![CDATA[<2>&amp;]]><?pi x?>3</a>");
+    jx_XMLNODE* a = document->FindChild(u"a", nullptr);
+    EXPECT_EQ(Text(a), "1<2>&amp;3");
+    EXPECT_EQ(a->FirstChild(), nullptr);
+}
+
+TEST(XmlDocument, DecodesPredefinedAndNumericReferencesOnly)
+{
+    const auto document = Parse("<a t='&lt;&#65;&#x42;&#x1F600;'>&amp;&gt;&quot;&apos; &nbsp; &#0; &bogus &#xZZ;</a>");
+    jx_XMLNODE* a = document->FindChild(u"a", nullptr);
+    EXPECT_EQ(Attribute(a, u"t"), "<AB\xF0\x9F\x98\x80");
+    EXPECT_EQ(Text(a), "&>\"' &nbsp; &#0; &bogus &#xZZ;");
+}
+
+TEST(XmlDocument, NeverExpandsDtdEntities)
+{
+    const auto document = Parse("<!DOCTYPE lolz [<!ENTITY lol \"lol\"><!ENTITY lol2 \"&lol;&lol;&lol;\">]>"
+                                "<lolz>&lol2;</lolz>");
+    EXPECT_EQ(Text(document->FindChild(u"lolz", nullptr)), "&lol2;");
+}
+
+TEST(XmlDocument, LimitsNestingDepth)
+{
+    std::string deep;
+    for (int i = 0; i < 5000; ++i)
+        deep += "<a>";
+    bool whole = true;
+    const auto document = Parse(deep, &whole);
+    EXPECT_FALSE(whole);
+    EXPECT_LE(Depth(document.get()), 256);
+    EXPECT_GE(Depth(document.get()), 200);
+}
+
+TEST(XmlDocument, KeepsWhatWasReadBeforeBrokenMarkup)
+{
+    bool whole = true;
+    const auto document = Parse("<a><b x='1'/><c y='unterminated></c></a>", &whole);
+    EXPECT_FALSE(whole);
+    jx_XMLNODE* a = document->FindChild(u"a", nullptr);
+    EXPECT_EQ(Attribute(a ? a->FindChild(u"b", nullptr) : nullptr, u"x"), "1");
+    EXPECT_FALSE(Parse("<a><!-- never closed", &whole)->FirstChild() == nullptr);
+    EXPECT_FALSE(whole);
+}
+
+TEST(XmlDocument, RecoversFromHtmlHabits)
+{
+    bool whole = false;
+    const auto document =
+        Parse("# Title\ntext a < b\n<table border=1 nowrap><tr><td>x<br>y</td></span></tr></table>", &whole);
+    EXPECT_TRUE(whole);
+    jx_XMLNODE* table = document->FindChild(u"table", nullptr);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(Attribute(table, u"border"), "1");
+    EXPECT_EQ(Attribute(table, u"nowrap"), "");
+    jx_XMLNODE* row = table->FindChild(u"tr", nullptr);
+    jx_XMLNODE* cell = row ? row->FindChild(u"td", nullptr) : nullptr;
+    EXPECT_EQ(Text(cell), "x");
+    // The row is a child of the table, not of the unclosed <br>.
+    EXPECT_EQ(table->NextSibling(), nullptr);
+}
+
+TEST(XmlDocument, BoundDocumentsReadPlaceholderAttributesAsTexts)
+{
+    jx_REF<jx_XMLDOCUMENT> document(CreateXmlDocument(LookupForTest, nullptr));
+    jx_XMLNODE* entry = document->AddChild(u"palette");
+    entry->SetAttribute(u"name", u"#91");
+    entry->SetAttribute(u"other", u"#92");
+    EXPECT_EQ(Attribute(entry, u"name"), "#91");
+    document->BindModule(7);
+    EXPECT_EQ(Attribute(entry, u"name"), "Simple palette");
+    EXPECT_EQ(Attribute(entry, u"other"), "#92");
+}
+
+TEST(XmlDocument, LoadReplacesTheContent)
+{
+    jx_REF<jx_XMLDOCUMENT> document(CreateXmlDocument());
+    document->AddChild(u"old");
+    jx_REF<jx_STREAM> stream(new MemoryStream("<new/>", 6));
+    EXPECT_TRUE(document->Load(stream.get()));
+    EXPECT_EQ(document->FindChild(u"old", nullptr), nullptr);
+    EXPECT_NE(document->FindChild(u"new", nullptr), nullptr);
+    EXPECT_FALSE(document->Load(nullptr));
+}
