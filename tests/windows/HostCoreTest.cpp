@@ -2,11 +2,15 @@
 
 #include <string>
 
+#include "ColorNameTable.h"
+#include "GimpPalette.h"
+#include "PaletteLists.h"
 #include "TestHost.h"
 #include "plexa/Win32Text.h"
 #include "plexa/jx_GUID.h"
 #include "plexa/jx_REF.h"
 #include "plexa/jx_STREAM.h"
+#include "plexa/jx_XML.h"
 
 namespace {
 
@@ -209,4 +213,44 @@ TEST_F(HostCore, FileDialogCancelledLeavesThePath)
     const std::uint32_t texts = Core()->LoadModuleTexts(Module());
     EXPECT_FALSE(Core()->ShowFileDialog(owner.Handle(), path, Core()->LookupModuleText(texts, 44), 0));
     EXPECT_EQ(std::u16string(path), folder);
+}
+
+TEST_F(HostCore, MakesXmlDocumentsThatReadModuleTexts)
+{
+    jx_REF<jx_XMLDOCUMENT> document(static_cast<jx_XMLDOCUMENT*>(Core()->CreateObjectByName("ZQXMLDOCUMENT")));
+    ASSERT_TRUE(document);
+    jx_XMLNODE* entry = document->AddChild(u"palette");
+    entry->SetAttribute(u"name", u"#91");
+    document->BindModule(Core()->LoadModuleTexts(Module()));
+    EXPECT_EQ(std::u16string(entry->GetAttribute(u"name")->value.GetBuffer()), u"Simple palette");
+}
+
+TEST_F(HostCore, BuiltInPalettesOpenAsResourceStreams)
+{
+    struct Case {
+        const char16_t* reference;
+        int colors;
+        int names;
+    };
+    for (const Case& c : {Case{u"PALETTE|simple_palette", 36, 16}, Case{u"PALETTE|PALETTE_HUE", 171, 169},
+                          Case{u"palette|palette_lightness", 171, 171}}) {
+        StreamHolder stream(Core()->OpenStream(Module(), c.reference, kStreamReadResource));
+        ASSERT_TRUE(stream);
+        const jx_REF<jx_COLLECTION> colors(CreateColorList());
+        const jx_REF<jx_SORTEDCOLLECTION> names(CreateColorNameTable());
+        ReadGimpPalette(stream.get(), colors.get(), names.get());
+        EXPECT_EQ(colors->Count(), c.colors);
+        EXPECT_EQ(names->Count(), c.names);
+    }
+}
+
+TEST_F(HostCore, EmptySlotBitmapIsTwentyPixelsSquare)
+{
+    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(Module(), MAKEINTRESOURCEW(110), IMAGE_BITMAP, 0, 0, 0));
+    ASSERT_NE(bitmap, nullptr);
+    BITMAP info{};
+    GetObjectW(bitmap, sizeof info, &info);
+    EXPECT_EQ(info.bmWidth, 20);
+    EXPECT_EQ(info.bmHeight, 20);
+    DeleteObject(bitmap);
 }
