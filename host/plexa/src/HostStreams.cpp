@@ -1,0 +1,8 @@
+#include "plexa/HostStreams.h"
+
+#include "FileStream.h"
+#include "MemoryStream.h"
+
+jx_STREAM* OpenHostFileStream(const char16_t* path, int mode) { return OpenFileStream(path, mode); }
+
+jx_STREAM* CreateMemoryStream(const char16_t* fileName) { return new MemoryStream(fileName ? fileName : u""); }

@@ -1,0 +1,25 @@
+// Entry of the palette tool: the arguments as UTF-16, whatever the system.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "PaletteTool.h"
+#include "Utf8.h"
+
+#if defined(_WIN32)
+int wmain(int argc, wchar_t** argv)
+{
+    std::vector<std::u16string> args;
+    for (int i = 1; i < argc; ++i)
+        args.emplace_back(reinterpret_cast<const char16_t*>(argv[i]));
+    return RunPaletteTool(args, stdout, stderr);
+}
+#else
+int main(int argc, char** argv)
+{
+    std::vector<std::u16string> args;
+    for (int i = 1; i < argc; ++i)
+        args.push_back(Utf8ToUtf16(argv[i]));
+    return RunPaletteTool(args, stdout, stderr);
+}
+#endif
