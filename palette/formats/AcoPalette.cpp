@@ -25,6 +25,8 @@ constexpr int kNameUnits = 256;
 // Longest name a 16-bit length (counting the terminator) can describe.
 constexpr std::size_t kMaxWrittenName = 65534;
 constexpr std::int32_t kSwatchBytes = 10;
+// A section counts its swatches in one 16-bit word.
+constexpr int kMaxSwatches = 65535;
 
 // Restores the stream's word order on every way out.
 class BigEndianWords {
@@ -170,7 +172,9 @@ AcoSwatch SwatchFromColor(std::uint32_t color)
 
 void WriteAcoPalette(jx_STREAM* stream, const CPaletteSlots& slots, const jx_SORTEDCOLLECTION* names)
 {
-    const int count = slots.LastUsed() + 1;
+    // Slots beyond what a section can count are not written: a larger count
+    // would wrap and misalign every reader of the file.
+    const int count = std::min(slots.LastUsed() + 1, kMaxSwatches);
     BigEndianWords bigEndian(stream);
     stream->WriteWord(1);
     stream->WriteWord(static_cast<std::uint16_t>(count));

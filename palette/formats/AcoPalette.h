@@ -31,8 +31,8 @@ bool SwatchToColor(const AcoSwatch& swatch, std::uint32_t& color);
 // An RGB swatch that reads back as exactly the color's bytes.
 AcoSwatch SwatchFromColor(std::uint32_t color);
 
-// Writes the slots up to the last used one in both sections; empty slots
-// inside as black without a name.
+// Writes the slots up to the last used one in both sections, at most the
+// 65,535 a section can count; empty slots inside as black without a name.
 void WriteAcoPalette(jx_STREAM* stream, const CPaletteSlots& slots, const jx_SORTEDCOLLECTION* names);
 
 // Appends a color per swatch of the section read and a name entry per named

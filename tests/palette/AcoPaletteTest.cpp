@@ -167,3 +167,13 @@ TEST(AcoPaletteReader, UnknownVersionsYieldNothing)
     EXPECT_TRUE(ReadAco(Words({1, 1, 0, 65535, 0, 0, 0, 3, 1, 0, 65535, 0, 0, 0})).result.colors.empty());
     EXPECT_TRUE(ReadAco(Words({1, 1, 0, 65535, 0, 0, 0, 0, 0})).result.colors.empty());
 }
+
+TEST(AcoPaletteWriter, WritesNoMoreSwatchesThanASectionCanCount)
+{
+    const auto stream = NamedMemoryStream(u"big.aco");
+    WriteAcoPalette(stream.get(), SlotsOf(std::vector<std::uint32_t>(70000, kRed)), nullptr);
+    const std::string bytes = StreamBytes(stream.get());
+    EXPECT_EQ(bytes.substr(0, 4), Words({1, 65535}));
+    const AcoRead read = ReadAco(bytes);
+    EXPECT_EQ(read.result.colors.size(), 65535u);
+}
