@@ -25,17 +25,6 @@ void AppendUtf8(std::string& out, char32_t c)
     }
 }
 
-void AppendUtf16(std::u16string& out, char32_t c)
-{
-    if (c < 0x10000) {
-        out.push_back(static_cast<char16_t>(c));
-    } else {
-        c -= 0x10000;
-        out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-        out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-    }
-}
-
 bool IsHighSurrogate(char32_t c) { return c >= 0xD800 && c < 0xDC00; }
 bool IsLowSurrogate(char32_t c) { return c >= 0xDC00 && c < 0xE000; }
 
@@ -92,6 +81,17 @@ std::u16string Utf8ToUtf16(std::string_view text)
         i += static_cast<std::size_t>(length);
     }
     return out;
+}
+
+void AppendUtf16(std::u16string& out, char32_t codePoint)
+{
+    if (codePoint < 0x10000) {
+        out.push_back(static_cast<char16_t>(codePoint));
+        return;
+    }
+    codePoint -= 0x10000;
+    out.push_back(static_cast<char16_t>(0xD800 + (codePoint >> 10)));
+    out.push_back(static_cast<char16_t>(0xDC00 + (codePoint & 0x3FF)));
 }
 
 int Utf16ToUtf8Buffer(std::u16string_view text, char* buffer, int size)

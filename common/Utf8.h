@@ -11,6 +11,9 @@ std::string Utf16ToUtf8(std::u16string_view text);
 // code points, truncated sequences) become U+FFFD, one per bad byte.
 std::u16string Utf8ToUtf16(std::string_view text);
 
+// Appends one code point (up to U+10FFFF) as one or two UTF-16 units.
+void AppendUtf16(std::u16string& out, char32_t codePoint);
+
 // Converts text into buffer (size in bytes), cutting at a whole character so
 // that the result is valid UTF-8 and always terminated when size > 0.
 // Returns the bytes written without the terminator.

@@ -16,17 +16,6 @@ bool IsNameStart(char16_t c)
 
 bool IsNameChar(char16_t c) { return IsNameStart(c) || (c >= u'0' && c <= u'9') || c == u'-' || c == u'.'; }
 
-void AppendCodePoint(std::u16string& out, char32_t c)
-{
-    if (c < 0x10000) {
-        out.push_back(static_cast<char16_t>(c));
-    } else {
-        c -= 0x10000;
-        out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-        out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-    }
-}
-
 // The character a reference "&...;" stands for, or false to keep it as written.
 bool DecodeReference(std::u16string_view reference, std::u16string& out)
 {
@@ -60,7 +49,7 @@ bool DecodeReference(std::u16string_view reference, std::u16string& out)
         }
         if (c == 0 || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000))
             return false;
-        AppendCodePoint(out, c);
+        AppendUtf16(out, c);
     } else {
         return false;
     }
