@@ -37,6 +37,20 @@ void RenderRgbField(const PixelView& view, CRGBA c0, CRGBA c1, CRGBA c2, CRGBA f
     }
 }
 
+namespace {
+
+// Lane j of words to rows[j] at offset, `Bytes` bytes of it (a constant, so
+// each copy is a single move).
+template <std::size_t Bytes> void StoreLanes(std::uint8_t* const* rows, int count, int offset, __m128i words)
+{
+    for (int j = 0; j < count; ++j, words = _mm_srli_si128(words, 4)) {
+        const std::uint32_t word = FirstWord(words);
+        std::memcpy(rows[j] + offset, &word, Bytes);
+    }
+}
+
+} // namespace
+
 void RenderSaturationValueField(const PixelView& view, CRGBA pureHue)
 {
     if (!view.IsUsable())
@@ -75,13 +89,12 @@ void RenderSaturationValueField(const PixelView& view, CRGBA pureHue)
         const __m128 dGreen = _mm_loadu_ps(step[1]);
         const __m128 dBlue = _mm_loadu_ps(step[2]);
         for (int x = 0; x < view.width; ++x) {
-            __m128i words = PixelWords(red, green, blue);
+            const __m128i words = PixelWords(red, green, blue);
             // The row's last pixel writes only its own three bytes.
-            const int bytes = x + 1 < view.width ? 4 : 3;
-            for (int j = 0; j < rows; ++j, words = _mm_srli_si128(words, 4)) {
-                const std::uint32_t word = FirstWord(words);
-                std::memcpy(pixels[j] + 3 * x, &word, bytes);
-            }
+            if (x + 1 < view.width)
+                StoreLanes<4>(pixels, rows, 3 * x, words);
+            else
+                StoreLanes<3>(pixels, rows, 3 * x, words);
             red = _mm_add_ps(red, dRed);
             green = _mm_add_ps(green, dGreen);
             blue = _mm_add_ps(blue, dBlue);

@@ -15,12 +15,18 @@ public:
     void* Remove(int index);
     // Calls visit for every item in order, then empties the list.
     template <typename Visit> void Clear(Visit visit);
+    // For items partitioned by `before` (true for a prefix of the list, false
+    // after it): the index of the first item for which it is false. Searches
+    // the blocks by their last items, then inside one block, without the
+    // per-item index lookups of At.
+    template <typename Before> int PartitionPoint(Before before) const;
 
 private:
     static constexpr int kMaxBlock = 512;
     // Block holding index and the index's position inside it.
     int BlockOf(int index) const;
-    void RecountFrom(int block);
+    // Moves the starts of the blocks after `block` by change items.
+    void ShiftStartsAfter(int block, int change);
 
     std::vector<std::vector<void*>> blocks;
     // starts[b]: index of the first item of block b.
@@ -38,4 +44,30 @@ template <typename Visit> void BlockList::Clear(Visit visit)
     for (const auto& block : old)
         for (void* item : block)
             visit(item);
+}
+
+template <typename Before> int BlockList::PartitionPoint(Before before) const
+{
+    int low = 0;
+    int high = static_cast<int>(blocks.size());
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (before(blocks[middle].back()))
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    if (low == static_cast<int>(blocks.size()))
+        return count;
+    const auto& items = blocks[low];
+    int first = 0;
+    int last = static_cast<int>(items.size());
+    while (first < last) {
+        const int middle = first + (last - first) / 2;
+        if (before(items[middle]))
+            first = middle + 1;
+        else
+            last = middle;
+    }
+    return starts[low] + first;
 }

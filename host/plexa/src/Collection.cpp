@@ -62,7 +62,7 @@ jx_SORTEDCOLLECTION* jx_SORTEDCOLLECTION::Create(jx_COMPARE compare, int, int)
     return new jx_SORTEDCOLLECTION(compare);
 }
 
-jx_SORTEDCOLLECTION::jx_SORTEDCOLLECTION(jx_COMPARE order) : compare(order), duplicates(false) {}
+jx_SORTEDCOLLECTION::jx_SORTEDCOLLECTION(jx_COMPARE order) : compare(order), duplicates(false), hint(0) {}
 
 void jx_SORTEDCOLLECTION::AllowDuplicates(int allow) { duplicates = allow != 0; }
 
@@ -88,15 +88,13 @@ bool jx_SORTEDCOLLECTION::Search(const void* key, int* index) const
 
 int jx_SORTEDCOLLECTION::Bound(const void* key, bool upper) const
 {
-    int low = 0;
-    int high = items->Count();
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        const int order = compare(key, items->At(middle), nullptr);
-        if (order > 0 || (upper && order == 0))
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    return low;
+    const auto before = [&](const void* item) {
+        const int order = compare(key, item, nullptr);
+        return order > 0 || (upper && order == 0);
+    };
+    const int count = items->Count();
+    if (hint <= count && (hint == 0 || before(items->At(hint - 1))) && (hint == count || !before(items->At(hint))))
+        return hint;
+    hint = items->PartitionPoint(before);
+    return hint;
 }

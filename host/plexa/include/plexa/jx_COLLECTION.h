@@ -65,4 +65,8 @@ private:
 
     jx_COMPARE compare;
     bool duplicates;
+    // Where the last search ended: a search for the same key again (a
+    // lookup, then the insertion of what was looked up) checks it with two
+    // comparisons instead of searching anew.
+    mutable int hint;
 };
