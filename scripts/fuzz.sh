@@ -38,6 +38,6 @@ fi
 
 corpus="$build/corpus/$target"
 mkdir -p "$corpus" "$build/crashes"
-"$build/fuzz/$target" "$corpus" "$repo/fuzz/seeds/$seeds" \
+"$build/fuzz/$target" "$corpus" "$repo/fuzz/seeds/$seeds" "$repo/tests/data/palettes" \
     -max_total_time=$((minutes * 60)) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$build/crashes/$target-"

@@ -81,14 +81,6 @@ TEST(TwoColorSlider, ApproachesTheEndColorWithoutReachingIt)
     EXPECT_TRUE(canvas.GuardsIntact());
 }
 
-TEST(TwoColorSlider, RunsDownwardsToo)
-{
-    Canvas canvas(180, 1);
-    RenderTwoColorSlider(canvas.View(), Rgb(200, 100, 50), Rgb(20, 10, 5));
-    EXPECT_EQ(canvas.At(0, 0), Rgb(200, 100, 50));
-    EXPECT_EQ(canvas.At(179, 0), Rgb(21, 10, 5));
-}
-
 TEST(TwoColorSlider, EveryValueSitsUnderItsMarkerColumn)
 {
     // A marker at value v of 255 is drawn at column v/255 of the width; the
@@ -207,26 +199,6 @@ TEST(RgbField, RedModeShowsBlueAcrossAndGreenUp)
     EXPECT_TRUE(canvas.GuardsIntact());
 }
 
-TEST(RgbField, FixedBytesWrapAround)
-{
-    Canvas canvas(4, 4);
-    RenderRgbField(canvas.View(), kBlack, kRed, kGreen, Rgb(2, 2, 2));
-    EXPECT_EQ(canvas.At(0, 0), Rgb(2, 1, 2));
-}
-
-TEST(RgbField, WideFieldsMatchTheirNarrowSelfColumnByColumn)
-{
-    // Fields wider than one band of columns continue the same sums.
-    Canvas wide(1500, 3);
-    RenderRgbField(wide.View(), kBlack, kBlue, kGreen, kBlack);
-    EXPECT_EQ(wide.At(0, 0), kGreen);
-    // 1 - 1/3 - 1/3 accumulated in single precision is just below 1/3.
-    EXPECT_EQ(wide.At(1499, 2), Rgb(0, 84, 254));
-    for (int x = 1; x < 1500; ++x)
-        ASSERT_GE(wide.At(x, 1).Blue(), wide.At(x - 1, 1).Blue()) << x;
-    EXPECT_TRUE(wide.GuardsIntact());
-}
-
 TEST(SaturationValueField, WhiteTopLeftPureHueTopRightBlackBelow)
 {
     Canvas canvas(219, 210);
@@ -249,17 +221,6 @@ TEST(HueAcrossField, SaturationModeRisesFromBlackToTheSpectrum)
     // The clamp at the sector end keeps the rest of the falling red.
     EXPECT_EQ(canvas.At(73, 0), Rgb(2, 253, 0));
     EXPECT_TRUE(canvas.GuardsIntact());
-}
-
-TEST(HueAcrossField, ValueModeRisesFromTheGray)
-{
-    Canvas canvas(60, 50);
-    const CRGBA gray = HsvToRgb(CHSV::FromParts(0, 0, 50));
-    RenderHueAcrossField(canvas.View(), gray, CHSV::FromParts(0, 100, 50));
-    for (int x = 0; x < 60; ++x)
-        ASSERT_EQ(canvas.At(x, 49), Rgb(128, 128, 128)) << x;
-    // The top row nears the fully saturated red of value 50.
-    EXPECT_EQ(canvas.At(0, 0), Rgb(128, 2, 2));
 }
 
 TEST(AlphaSwatch, OpaqueColorShowsInBothParts)

@@ -39,17 +39,6 @@ protected:
 using Collection = CollectionFixture;
 using SortedCollection = CollectionFixture;
 
-TEST_F(Collection, KeepsInsertionOrderAndGrowsPastItsInitialSize)
-{
-    jx_COLLECTION* collection = jx_COLLECTION::Create(2, 1);
-    for (int i = 1; i <= 100; ++i)
-        EXPECT_EQ(collection->Add(Item(i)), i - 1);
-    EXPECT_EQ(collection->Count(), 100);
-    EXPECT_EQ(Value(collection->At(0)), 1);
-    EXPECT_EQ(Value(collection->At(99)), 100);
-    collection->Release();
-}
-
 TEST_F(Collection, InvalidIndexesAreHarmless)
 {
     jx_COLLECTION* collection = jx_COLLECTION::Create(0, 0);
@@ -108,15 +97,6 @@ TEST_F(Collection, RemoveAllEmptiesAndDeletesEveryItem)
     EXPECT_EQ(deleted.size(), 3u);
 }
 
-TEST_F(SortedCollection, InsertsInOrder)
-{
-    jx_SORTEDCOLLECTION* sorted = jx_SORTEDCOLLECTION::Create(CompareTens, 32, 16);
-    for (const std::intptr_t value : {50, 10, 40, 20, 30})
-        sorted->Add(Item(value));
-    EXPECT_EQ(Contents(*sorted), (std::vector<std::intptr_t>{10, 20, 30, 40, 50}));
-    sorted->Release();
-}
-
 TEST_F(SortedCollection, RefusesEqualItemsUntilDuplicatesAreAllowed)
 {
     jx_SORTEDCOLLECTION* sorted = jx_SORTEDCOLLECTION::Create(CompareTens, 32, 16);
@@ -146,24 +126,6 @@ TEST_F(SortedCollection, SearchReportsTheLowestIndexAmongEqualItems)
     EXPECT_FALSE(sorted->Search(Item(99), &index));
     EXPECT_EQ(index, 7);
     sorted->Release();
-}
-
-TEST_F(SortedCollection, StaysSortedAfterRemovals)
-{
-    jx_SORTEDCOLLECTION* sorted = jx_SORTEDCOLLECTION::Create(CompareTens, 0, 1);
-    sorted->SetItemDeleter(RecordDeleted);
-    for (int i = 99; i >= 0; --i)
-        sorted->Add(Item(i * 10));
-    sorted->RemoveAt(0);
-    sorted->RemoveAt(98);
-    EXPECT_EQ(sorted->Count(), 98);
-    EXPECT_EQ(Value(sorted->At(0)), 10);
-    EXPECT_EQ(Value(sorted->At(97)), 980);
-    int index = -1;
-    EXPECT_TRUE(sorted->Search(Item(500), &index));
-    EXPECT_EQ(index, 49);
-    sorted->Release();
-    EXPECT_EQ(deleted.size(), 100u);
 }
 
 TEST_F(SortedCollection, ManyItemsInShuffledOrderStaySortedAcrossStorageBlocks)

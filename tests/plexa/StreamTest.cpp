@@ -73,12 +73,6 @@ TEST(StreamReadLine, CutsLinesLongerThanTheBufferAndSkipsTheirRest)
     EXPECT_EQ(lines[1], "next");
 }
 
-TEST(StreamReadLine, KeepsAnEmptyNameLineAsAnEmptyString)
-{
-    auto stream = TextStream("Name: \n\n#\n");
-    EXPECT_EQ(AllLines(stream.get()), (std::vector<std::string>{"Name: ", "", "#"}));
-}
-
 TEST(StreamWords, ReadAndWriteInEitherWordOrder)
 {
     StreamHolder stream(new MemoryStream());
@@ -97,13 +91,6 @@ TEST(StreamWords, ReadAndWriteInEitherWordOrder)
     EXPECT_EQ(stream->ReadWord(), 0x3412);
     stream->SetWordOrder(kWordOrderLittleEndian);
     EXPECT_EQ(stream->ReadWord(), 0x3412);
-    EXPECT_EQ(stream->ReadWord(), -1);
-}
-
-TEST(StreamWords, AnOddTrailingByteIsNoWord)
-{
-    auto stream = TextStream("abc");
-    EXPECT_EQ(stream->ReadWord(), 'a' | 'b' << 8);
     EXPECT_EQ(stream->ReadWord(), -1);
 }
 
@@ -208,17 +195,6 @@ TEST(StreamFile, WritesThenReadsBackWithItsName)
     in->SetWordOrder(kWordOrderBigEndian);
     EXPECT_EQ(in->ReadWord(), 0x0102);
     EXPECT_TRUE(in->IsEOF());
-}
-
-TEST(StreamFile, FileNameIsCutToTheBuffer)
-{
-    TempFolder folder;
-    const std::u16string path = folder.File("abcdefgh.gpl");
-    StreamHolder out(OpenFileStream(path.c_str(), kStreamCreateFile));
-    ASSERT_NE(out.get(), nullptr);
-    char16_t name[5] = {};
-    EXPECT_EQ(out->GetFileName(name, 5, 0), 4);
-    EXPECT_EQ(std::u16string(name), u"abcd");
 }
 
 TEST(StreamFile, OpenModes)

@@ -4,15 +4,6 @@
 
 #include <string>
 
-TEST(JxString, StartsEmptyWithATerminatedBuffer)
-{
-    jx_STRING text;
-    EXPECT_EQ(text.Length(), 0);
-    EXPECT_EQ(text.GetBuffer()[0], u'\0');
-    EXPECT_EQ(text.Compare(nullptr), 0);
-    EXPECT_EQ(text.Compare(u""), 0);
-}
-
 TEST(JxString, SetAddAndCompare)
 {
     jx_STRING text(u"Dark");
@@ -25,17 +16,6 @@ TEST(JxString, SetAddAndCompare)
     EXPECT_LT(text.Compare(u"Dark red!"), 0);
     text.Set(nullptr);
     EXPECT_EQ(text.Length(), 0);
-}
-
-TEST(JxString, GrowsThroughManyAppends)
-{
-    jx_STRING text;
-    std::u16string expected;
-    for (int i = 0; i < 1000; ++i) {
-        text.Add(u"ab");
-        expected += u"ab";
-    }
-    EXPECT_EQ(std::u16string(text.GetBuffer()), expected);
 }
 
 TEST(JxString, CopiesAreIndependent)

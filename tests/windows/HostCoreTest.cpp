@@ -108,20 +108,6 @@ TEST_F(HostCore, ResourceStreamsByTypeAndNameIgnoringCase)
         EXPECT_EQ(Core()->OpenStream(Module(), bad, kStreamReadResource), nullptr);
 }
 
-TEST_F(HostCore, MemoryStreams)
-{
-    StreamHolder memory(Core()->OpenStream(nullptr, nullptr, kStreamMemory));
-    ASSERT_NE(memory.get(), nullptr);
-    memory->Printf("GIMP Palette\n");
-    memory->Seek(0, 0);
-    char line[255];
-    ASSERT_EQ(memory->ReadLine(line, 255), 1);
-    EXPECT_STREQ(line, "GIMP Palette");
-    char16_t name[256] = {u'x'};
-    EXPECT_EQ(memory->GetFileName(name, 256, 1), 0);
-    EXPECT_EQ(name[0], 0);
-}
-
 TEST_F(HostCore, FileStreamsByMode)
 {
     const std::u16string path = picker.host.UserFolder().File(u"Default palette.gpl");
