@@ -25,6 +25,19 @@ void AppendUtf8(std::string& out, char32_t c)
     }
 }
 
+// One code point as one or two UTF-16 units; returns how many.
+int EncodeUtf16(char32_t c, char16_t units[2])
+{
+    if (c < 0x10000) {
+        units[0] = static_cast<char16_t>(c);
+        return 1;
+    }
+    c -= 0x10000;
+    units[0] = static_cast<char16_t>(0xD800 + (c >> 10));
+    units[1] = static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+    return 2;
+}
+
 bool IsHighSurrogate(char32_t c) { return c >= 0xD800 && c < 0xDC00; }
 bool IsLowSurrogate(char32_t c) { return c >= 0xDC00 && c < 0xE000; }
 
@@ -45,19 +58,19 @@ std::string Utf16ToUtf8(std::u16string_view text)
     return out;
 }
 
-std::u16string Utf8ToUtf16(std::string_view text)
+namespace {
+
+// Decodes text character by character, handing each code point to sink
+// until it answers false.
+template <typename Sink> void DecodeUtf8(std::string_view text, Sink sink)
 {
-    std::u16string out;
-    out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
         int length = 0;
         char32_t c = 0;
         char32_t minimum = 0;
         if (lead < 0x80) {
-            out.push_back(lead);
-            ++i;
-            continue;
+            length = 1, c = lead;
         } else if ((lead & 0xE0) == 0xC0) {
             length = 2, c = lead & 0x1F, minimum = 0x80;
         } else if ((lead & 0xF0) == 0xE0) {
@@ -72,26 +85,47 @@ std::u16string Utf8ToUtf16(std::string_view text)
             c = c << 6 | (next & 0x3F);
         }
         valid = valid && c >= minimum && c <= 0x10FFFF && !IsHighSurrogate(c) && !IsLowSurrogate(c);
-        if (!valid) {
-            out.push_back(static_cast<char16_t>(kReplacement));
-            ++i;
-            continue;
-        }
-        AppendUtf16(out, c);
-        i += static_cast<std::size_t>(length);
+        if (!sink(valid ? c : kReplacement))
+            return;
+        i += valid ? static_cast<std::size_t>(length) : 1;
     }
+}
+
+} // namespace
+
+std::u16string Utf8ToUtf16(std::string_view text)
+{
+    std::u16string out;
+    out.reserve(text.size());
+    DecodeUtf8(text, [&](char32_t c) {
+        AppendUtf16(out, c);
+        return true;
+    });
     return out;
+}
+
+int Utf8ToUtf16Buffer(std::string_view text, char16_t* buffer, int size)
+{
+    if (!buffer || size <= 0)
+        return 0;
+    int length = 0;
+    DecodeUtf8(text, [&](char32_t c) {
+        char16_t units[2];
+        const int count = EncodeUtf16(c, units);
+        if (length + count > size - 1)
+            return false;
+        for (int i = 0; i < count; ++i)
+            buffer[length++] = units[i];
+        return true;
+    });
+    buffer[length] = 0;
+    return length;
 }
 
 void AppendUtf16(std::u16string& out, char32_t codePoint)
 {
-    if (codePoint < 0x10000) {
-        out.push_back(static_cast<char16_t>(codePoint));
-        return;
-    }
-    codePoint -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (codePoint >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (codePoint & 0x3FF)));
+    char16_t units[2];
+    out.append(units, static_cast<std::size_t>(EncodeUtf16(codePoint, units)));
 }
 
 int Utf16ToUtf8Buffer(std::u16string_view text, char* buffer, int size)

@@ -11,6 +11,11 @@ std::string Utf16ToUtf8(std::u16string_view text);
 // code points, truncated sequences) become U+FFFD, one per bad byte.
 std::u16string Utf8ToUtf16(std::string_view text);
 
+// Converts text into buffer (size in units), cutting at a whole character
+// and always terminating when size > 0; no allocation. Returns the units
+// written without the terminator.
+int Utf8ToUtf16Buffer(std::string_view text, char16_t* buffer, int size);
+
 // Appends one code point (up to U+10FFFF) as one or two UTF-16 units.
 void AppendUtf16(std::u16string& out, char32_t codePoint);
 

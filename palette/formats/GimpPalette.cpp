@@ -117,13 +117,9 @@ void ReadGimpPalette(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTI
         const std::uint32_t color = (red & 0xFF) | (green & 0xFF) << 8 | (blue & 0xFF) << 16;
         AppendColor(colors, color);
         if (*name) {
-            std::u16string wide = Utf8ToUtf16(name);
-            if (wide.size() > kNameUnits - 1) {
-                wide.resize(kNameUnits - 1);
-                if (wide.back() >= 0xD800 && wide.back() < 0xDC00)
-                    wide.pop_back(); // half a character
-            }
-            AddColorNameIfNew(names, color, wide.c_str());
+            char16_t wide[kNameUnits];
+            Utf8ToUtf16Buffer(name, wide, kNameUnits);
+            AddColorNameIfNew(names, color, wide);
         }
     }
 }

@@ -18,8 +18,14 @@ TEST(Utf8, MalformedInputBecomesReplacementCharacters)
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, u'\xD800')), "\xEF\xBF\xBD");
 }
 
-TEST(Utf8, BufferConversionCutsAtWholeCharacters)
+TEST(Utf8, BufferConversionsCutAtWholeCharacters)
 {
+    char16_t units[4];
+    EXPECT_EQ(Utf8ToUtf16Buffer("ab\xF0\x9F\x98\x80", units, 4), 2);
+    EXPECT_EQ(std::u16string(units), u"ab");
+    EXPECT_EQ(Utf8ToUtf16Buffer("a\xF0\x9F\x98\x80", units, 4), 3);
+    EXPECT_EQ(std::u16string(units), u"a\U0001F600");
+
     char buffer[6];
     EXPECT_EQ(Utf16ToUtf8Buffer(u"ab\u65E5\u65E5", buffer, 6), 5);
     EXPECT_STREQ(buffer, "ab\xE6\x97\xA5");

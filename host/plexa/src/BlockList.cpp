@@ -8,8 +8,12 @@
 
 int BlockList::BlockOf(int index) const
 {
+    if (lastBlock < blocks.size() && index >= starts[lastBlock] &&
+        index - starts[lastBlock] < static_cast<int>(blocks[lastBlock].size()))
+        return static_cast<int>(lastBlock);
     const auto next = std::upper_bound(starts.begin(), starts.end(), index);
-    return static_cast<int>(next - starts.begin()) - 1;
+    lastBlock = static_cast<std::size_t>(next - starts.begin()) - 1;
+    return static_cast<int>(lastBlock);
 }
 
 void* BlockList::At(int index) const

@@ -32,6 +32,9 @@ private:
     // starts[b]: index of the first item of block b.
     std::vector<int> starts;
     int count = 0;
+    // The block of the last lookup: searches and the accesses right after
+    // them stay in one block, so it is tried before searching the starts.
+    mutable std::size_t lastBlock = 0;
 };
 
 template <typename Visit> void BlockList::Clear(Visit visit)
@@ -59,6 +62,7 @@ template <typename Before> int BlockList::PartitionPoint(Before before) const
     }
     if (low == static_cast<int>(blocks.size()))
         return count;
+    lastBlock = static_cast<std::size_t>(low);
     const auto& items = blocks[low];
     int first = 0;
     int last = static_cast<int>(items.size());
