@@ -8,7 +8,8 @@ namespace {
 
 INT_PTR OnInitDialog(HWND dialog, CCltPiker* controller)
 {
-    HostObject->LocalizeDialog(LanguageCookie, dialog);
+    if (HostObject)
+        HostObject->LocalizeDialog(LanguageCookie, dialog);
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(controller));
     controller->hDlg = dialog;
     controller->currentColor = controller->request[kRequestColor];

@@ -19,7 +19,7 @@ constexpr int kPickerDialogId = 101;
 // while the dialog runs.
 jx_FRAME* MainFrame()
 {
-    const auto window = static_cast<HWND>(HostObject->GetMainWindow(0));
+    const auto window = HostObject ? static_cast<HWND>(HostObject->GetMainWindow(0)) : nullptr;
     return window ? reinterpret_cast<jx_FRAME*>(GetWindowLongPtrW(window, 0)) : nullptr;
 }
 

@@ -100,3 +100,13 @@ TEST_F(EntryPoint, ShutDownTwiceIsHarmless)
     // The registered message and texts stay usable after shut-down.
     EXPECT_EQ(CopiedText(0x2021), u"ColorPicker");
 }
+
+TEST(EntryPointBeforeStartUp, AnswersWithoutAHost)
+{
+    PluginModule module;
+    ASSERT_TRUE(module.Load(L"ColorPicker.dll"));
+    char16_t buffer[32] = {u'x'};
+    EXPECT_EQ(module.Send(0x2021, reinterpret_cast<INT_PTR>(buffer), 0), 1);
+    EXPECT_EQ(buffer[0], u'\0');
+    EXPECT_EQ(module.Send(0x2010, 0, 0), 148);
+}
