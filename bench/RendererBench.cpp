@@ -55,8 +55,8 @@ void Measure(const char* name, Size size, const std::function<void(const PixelVi
         std::memset(buffer.data(), static_cast<int>(buffer[0]) + 1, buffer.size());
         asm volatile("" : : "r"(buffer.data()) : "memory");
     });
-    std::printf("%-22s %5d x %-5d %9.3f ns/px %9.3f ns/px %7.1fx\n", name, size.width, size.height,
-                renderNs / pixels, memsetNs / pixels, renderNs / memsetNs);
+    std::printf("%-22s %5d x %-5d %9.3f ns/px %9.3f ns/px %7.1fx\n", name, size.width, size.height, renderNs / pixels,
+                memsetNs / pixels, renderNs / memsetNs);
 }
 
 } // namespace
@@ -84,14 +84,11 @@ int main()
     }
     const CRGBA pureHue = HsvToRgb(CHSV::FromParts(211, 100, 100));
     for (const Size size : {field, large}) {
-        Measure("red/green/blue field", size, [](const PixelView& v) {
-            RenderRgbField(v, CRGBA(0), CRGBA(0xFF0000), CRGBA(0xFF00), CRGBA(0x7B));
-        });
-        Measure("saturation/value field", size,
-                [&](const PixelView& v) { RenderSaturationValueField(v, pureHue); });
-        Measure("hue-across field", size, [](const PixelView& v) {
-            RenderHueAcrossField(v, CRGBA(0x404040), CHSV::FromParts(0, 100, 63));
-        });
+        Measure("red/green/blue field", size,
+                [](const PixelView& v) { RenderRgbField(v, CRGBA(0), CRGBA(0xFF0000), CRGBA(0xFF00), CRGBA(0x7B)); });
+        Measure("saturation/value field", size, [&](const PixelView& v) { RenderSaturationValueField(v, pureHue); });
+        Measure("hue-across field", size,
+                [](const PixelView& v) { RenderHueAcrossField(v, CRGBA(0x404040), CHSV::FromParts(0, 100, 63)); });
     }
     for (const Size size : {swatch, large})
         Measure("alpha swatch", size,

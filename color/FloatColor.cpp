@@ -2,10 +2,7 @@
 
 #include "ByteConversion.h"
 
-POINT3D ToFloatRgb(CRGBA color)
-{
-    return {color.Red() / 255.0f, color.Green() / 255.0f, color.Blue() / 255.0f};
-}
+POINT3D ToFloatRgb(CRGBA color) { return {color.Red() / 255.0f, color.Green() / 255.0f, color.Blue() / 255.0f}; }
 
 CRGBA FloatRgbToColor(float r, float g, float b)
 {

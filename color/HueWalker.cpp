@@ -3,8 +3,8 @@
 #include <cmath>
 
 HueWalker::HueWalker(float high, float low, int lineLength)
-    : hi(high), lo(low), sectorLength(static_cast<float>(lineLength - 1) / 6.0f), step((high - low) / sectorLength),
-      color{high, low, low}
+    : hi(high), lo(low), sectorLength(static_cast<float>(lineLength - 1) / 6.0f),
+      step((high - low) / sectorLength), color{high, low, low}
 {
 }
 

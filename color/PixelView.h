@@ -18,10 +18,7 @@ struct PixelView {
 
     // Renderers draw nothing into a view that is empty or whose rows are too
     // short for its width.
-    bool IsUsable() const
-    {
-        return bits && width > 0 && height > 0 && static_cast<long long>(stride) >= 3LL * width;
-    }
+    bool IsUsable() const { return bits && width > 0 && height > 0 && static_cast<long long>(stride) >= 3LL * width; }
     std::uint8_t* MemoryRow(int m) const { return bits + static_cast<std::ptrdiff_t>(m) * stride; }
     std::uint8_t* RowFromTop(int y) const { return MemoryRow(height - 1 - y); }
 };

@@ -42,9 +42,9 @@ void StoreRow(const FloatRow& row, int count, std::uint8_t* pixels, const RowTra
     const __m128i fixedBlue = _mm_set1_epi32(fixed.Blue());
     int i = 0;
     for (; i + 4 < count; i += 4) {
-        __m128i words = PixelWords(Transformed(row.red + i, t.offset.x, scale),
-                                   Transformed(row.green + i, t.offset.y, scale),
-                                   Transformed(row.blue + i, t.offset.z, scale), fixedRed, fixedGreen, fixedBlue);
+        __m128i words =
+            PixelWords(Transformed(row.red + i, t.offset.x, scale), Transformed(row.green + i, t.offset.y, scale),
+                       Transformed(row.blue + i, t.offset.z, scale), fixedRed, fixedGreen, fixedBlue);
         for (int k = 0; k < 4; ++k, words = _mm_srli_si128(words, 4)) {
             const std::uint32_t word = FirstWord(words);
             std::memcpy(pixels + 3 * (i + k), &word, 4);

@@ -9,7 +9,6 @@
 #include "plexa/jx_COLLECTION.h"
 #include "plexa/jx_STREAM.h"
 
-using PaletteReader = void (*)(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTION* names,
-                               PaletteHost& host);
+using PaletteReader = void (*)(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTION* names, PaletteHost& host);
 
 void FuzzPaletteReader(PaletteReader reader, const std::uint8_t* data, std::size_t size);

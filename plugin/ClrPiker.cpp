@@ -50,9 +50,9 @@ int jx_ClrPiker::PickColor(PickerRequest* request)
     std::copy(std::begin(request->word), std::end(request->word), std::begin(controller.request));
     SetFrameModalState(1);
     const auto owner = ULongToHandle(request->word[kRequestRequester]);
-    const INT_PTR result = DialogBoxParamW(static_cast<HINSTANCE>(ModuleInstance), MAKEINTRESOURCEW(kPickerDialogId),
-                                           static_cast<HWND>(owner), PickerDialogProc,
-                                           reinterpret_cast<LPARAM>(&controller));
+    const INT_PTR result =
+        DialogBoxParamW(static_cast<HINSTANCE>(ModuleInstance), MAKEINTRESOURCEW(kPickerDialogId),
+                        static_cast<HWND>(owner), PickerDialogProc, reinterpret_cast<LPARAM>(&controller));
     if (result != 0)
         request->word[kRequestColor] = controller.currentColor;
     SetFrameModalState(0);

@@ -132,8 +132,7 @@ bool SwatchToColor(const AcoSwatch& swatch, std::uint32_t& color)
         return true;
     }
     case kSpaceHsb:
-        color = FloatHsvToRgb(Fraction(swatch.w, 65535.0f), Fraction(swatch.x, 65535.0f),
-                              Fraction(swatch.y, 65535.0f))
+        color = FloatHsvToRgb(Fraction(swatch.w, 65535.0f), Fraction(swatch.x, 65535.0f), Fraction(swatch.y, 65535.0f))
                     .value;
         return true;
     case kSpaceCmyk: {

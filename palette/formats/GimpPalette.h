@@ -4,7 +4,7 @@
 //   Name: Simple palette
 //   #
 //   255   0   0	Red
-//     0   0   0	
+//     0   0   0
 //
 // Color lines are "%3d %3d %3d\t%s\n" with the name in UTF-8; the palette
 // name on line 2 is in the ANSI code page. An empty slot is written as black

@@ -43,8 +43,7 @@ jx_XMLNODE* FindElement(jx_XMLNODE* parent, const char16_t* name, int depth = 0)
 // The next element child so named after `after` (null: the first).
 jx_XMLNODE* NextChildNamed(jx_XMLNODE* parent, const char16_t* name, jx_XMLNODE* after)
 {
-    for (jx_XMLNODE* child = after ? after->NextSibling() : parent->FirstChild(); child;
-         child = child->NextSibling())
+    for (jx_XMLNODE* child = after ? after->NextSibling() : parent->FirstChild(); child; child = child->NextSibling())
         if (child->Kind() == kXmlElementNode && SameNameIgnoringCase(child->Name(), name))
             return child;
     return nullptr;

@@ -143,7 +143,8 @@ TEST(AlphaSlider, WithoutAGridModeShowsWhite)
 {
     for (const int mode : {0, 4}) {
         Canvas canvas(20, 4);
-        RenderAlphaSlider(canvas.View(), kBlack, kBlack, CheckerboardFor(mode, kRed, kBlue, CheckerboardUse::AlphaSlider));
+        RenderAlphaSlider(canvas.View(), kBlack, kBlack,
+                          CheckerboardFor(mode, kRed, kBlue, CheckerboardUse::AlphaSlider));
         for (int x = 0; x < 20; ++x)
             for (int y = 0; y < 4; ++y)
                 ASSERT_EQ(canvas.At(x, y).Red(), canvas.At(x, y).Blue()) << mode << " " << x << "," << y;

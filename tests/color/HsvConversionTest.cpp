@@ -14,14 +14,25 @@ struct HsvCase {
 TEST(RgbToHsv, ConvertsTheListedColors)
 {
     const HsvCase cases[] = {
-        {255, 128, 0, 30, 100, 100}, {128, 128, 128, 0, 0, 50}, {255, 0, 1, 359, 100, 100},
-        {10, 20, 30, 210, 67, 12},   {1, 0, 0, 0, 100, 0},      {255, 255, 0, 60, 100, 100},
-        {0, 255, 255, 180, 100, 100}, {255, 0, 255, 300, 100, 100}, {255, 255, 255, 0, 0, 100},
-        {0, 0, 0, 0, 0, 0},          {0, 0, 255, 240, 100, 100}, {0, 255, 0, 120, 100, 100},
+        {255, 128, 0, 30, 100, 100},
+        {128, 128, 128, 0, 0, 50},
+        {255, 0, 1, 359, 100, 100},
+        {10, 20, 30, 210, 67, 12},
+        {1, 0, 0, 0, 100, 0},
+        {255, 255, 0, 60, 100, 100},
+        {0, 255, 255, 180, 100, 100},
+        {255, 0, 255, 300, 100, 100},
+        {255, 255, 255, 0, 0, 100},
+        {0, 0, 0, 0, 0, 0},
+        {0, 0, 255, 240, 100, 100},
+        {0, 255, 0, 120, 100, 100},
         // Ties between two channels at the maximum take the later rule.
-        {200, 200, 100, 60, 50, 78}, {100, 200, 200, 180, 50, 78}, {200, 100, 200, 300, 50, 78},
+        {200, 200, 100, 60, 50, 78},
+        {100, 200, 200, 180, 50, 78},
+        {200, 100, 200, 300, 50, 78},
         // Just below a whole degree: the hue is truncated, not rounded.
-        {255, 1, 0, 0, 100, 100},    {0, 1, 255, 239, 100, 100},
+        {255, 1, 0, 0, 100, 100},
+        {0, 1, 255, 239, 100, 100},
     };
     for (const HsvCase& c : cases) {
         const CHSV hsv = RgbToHsv(CRGBA::FromBytes(c.r, c.g, c.b));
@@ -31,10 +42,7 @@ TEST(RgbToHsv, ConvertsTheListedColors)
     }
 }
 
-TEST(RgbToHsv, IgnoresAlpha)
-{
-    EXPECT_EQ(RgbToHsv(CRGBA(0xFF0080FF)), RgbToHsv(CRGBA(0x000080FF)));
-}
+TEST(RgbToHsv, IgnoresAlpha) { EXPECT_EQ(RgbToHsv(CRGBA(0xFF0080FF)), RgbToHsv(CRGBA(0x000080FF))); }
 
 TEST(RgbToHsv, EveryColorHasAHueBelow360AndPercentagesUpTo100)
 {
@@ -59,16 +67,16 @@ TEST(HsvToRgb, ConvertsTheListedValues)
         std::uint8_t r, g, b;
     };
     const Case cases[] = {
-        {0, 100, 100, 255, 0, 0},     {360, 100, 100, 255, 0, 0}, {720, 100, 100, 255, 0, 0},
+        {0, 100, 100, 255, 0, 0},     {360, 100, 100, 255, 0, 0},  {720, 100, 100, 255, 0, 0},
         {361, 100, 100, 255, 4, 0},   {30, 100, 100, 255, 128, 0}, {0, 50, 100, 255, 128, 128},
-        {120, 100, 50, 0, 128, 0},    {200, 0, 37, 94, 94, 94},   {60, 100, 100, 255, 255, 0},
-        {180, 100, 100, 0, 255, 255}, {240, 100, 100, 0, 0, 255}, {300, 100, 100, 255, 0, 255},
-        {359, 100, 100, 255, 0, 4},   {0, 0, 0, 0, 0, 0},         {65535, 100, 100, 255, 64, 0},
+        {120, 100, 50, 0, 128, 0},    {200, 0, 37, 94, 94, 94},    {60, 100, 100, 255, 255, 0},
+        {180, 100, 100, 0, 255, 255}, {240, 100, 100, 0, 0, 255},  {300, 100, 100, 255, 0, 255},
+        {359, 100, 100, 255, 0, 4},   {0, 0, 0, 0, 0, 0},          {65535, 100, 100, 255, 64, 0},
     };
     for (const Case& c : cases) {
-        const CRGBA rgb = HsvToRgb(CHSV::FromParts(static_cast<std::uint16_t>(c.hue),
-                                                   static_cast<std::uint8_t>(c.saturation),
-                                                   static_cast<std::uint8_t>(c.value)));
+        const CRGBA rgb =
+            HsvToRgb(CHSV::FromParts(static_cast<std::uint16_t>(c.hue), static_cast<std::uint8_t>(c.saturation),
+                                     static_cast<std::uint8_t>(c.value)));
         EXPECT_EQ(rgb, CRGBA::FromBytes(c.r, c.g, c.b)) << c.hue << "," << c.saturation << "," << c.value;
     }
 }

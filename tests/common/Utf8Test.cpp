@@ -11,10 +11,12 @@ TEST(Utf8, RoundTripsEveryPlane)
 
 TEST(Utf8, MalformedInputBecomesReplacementCharacters)
 {
-    EXPECT_EQ(Utf8ToUtf16("a\x80" "b"), u"a\uFFFDb");
-    EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");      // overlong '/'
+    EXPECT_EQ(Utf8ToUtf16("a\x80"
+                          "b"),
+              u"a\uFFFDb");
+    EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");           // overlong '/'
     EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD"); // a surrogate
-    EXPECT_EQ(Utf8ToUtf16("\xE6\x97"), u"\uFFFD\uFFFD");      // cut short
+    EXPECT_EQ(Utf8ToUtf16("\xE6\x97"), u"\uFFFD\uFFFD");           // cut short
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, u'\xD800')), "\xEF\xBF\xBD");
 }
 

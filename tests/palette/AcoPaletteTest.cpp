@@ -41,9 +41,8 @@ std::uint32_t ColorOf(std::initializer_list<int> swatch)
 {
     const auto* w = swatch.begin();
     std::uint32_t color = 0;
-    SwatchToColor({static_cast<std::uint16_t>(w[0]), static_cast<std::uint16_t>(w[1]),
-                   static_cast<std::uint16_t>(w[2]), static_cast<std::uint16_t>(w[3]),
-                   static_cast<std::uint16_t>(w[4])},
+    SwatchToColor({static_cast<std::uint16_t>(w[0]), static_cast<std::uint16_t>(w[1]), static_cast<std::uint16_t>(w[2]),
+                   static_cast<std::uint16_t>(w[3]), static_cast<std::uint16_t>(w[4])},
                   color);
     return color;
 }
@@ -55,10 +54,9 @@ TEST(AcoPaletteWriter, WritesBothSectionsInRgb)
     const auto stream = NamedMemoryStream(u"palette.aco");
     const auto names = NameTable({{kRed, u"Red"}});
     WriteAcoPalette(stream.get(), SlotsOf({kRed, EMPTY_SLOT, kBlue, EMPTY_SLOT}), names.get());
-    EXPECT_EQ(StreamBytes(stream.get()),
-              Words({1, 3, 0, 65535, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 65535, 0}) +
-                  Words({2, 3, 0, 65535, 0, 0, 0, 0, 4, 'R', 'e', 'd', 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 65535, 0, 0,
-                         1, 0}));
+    EXPECT_EQ(StreamBytes(stream.get()), Words({1, 3, 0, 65535, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 65535, 0}) +
+                                             Words({2, 3, 0, 65535, 0, 0, 0, 0, 4, 'R',   'e', 'd', 0, 0, 0,
+                                                    0, 0, 0, 0,     1, 0, 0, 0, 0, 65535, 0,   0,   1, 0}));
     EXPECT_EQ(stream->GetWordOrder(), kWordOrderLittleEndian);
 }
 
@@ -92,8 +90,7 @@ TEST(AcoPaletteReader, VersionOneAloneKeepsBlackAsBlack)
 TEST(AcoPaletteReader, TakesNamesFromTheSecondSection)
 {
     // The first section says green; the second, which is read, says red.
-    const AcoRead read = ReadAco(Words({1, 1, 0, 0, 65535, 0, 0}) +
-                                 Words({2, 1, 0, 65535, 0, 0, 0, 0, 2, 'R', 0}));
+    const AcoRead read = ReadAco(Words({1, 1, 0, 0, 65535, 0, 0}) + Words({2, 1, 0, 65535, 0, 0, 0, 0, 2, 'R', 0}));
     EXPECT_EQ(read.result.colors, std::vector<std::uint32_t>{kRed});
     EXPECT_EQ(read.result.names, std::vector<std::string>{"0000ff:R"});
 }
@@ -105,16 +102,16 @@ TEST(AcoPaletteReader, ConvertsEveryColorSpace)
         std::uint32_t color;
     };
     const Case cases[] = {
-        {{0, 32768, 32896, 65535, 0}, 0xFF807F},      // RGB: 32768 -> 127, 128 * 257 -> 128
-        {{1, 0, 65535, 65535, 0}, kRed},              // HSB: pure red
-        {{2, 65535, 65535, 65535, 65535}, 0xFFFFFF},  // CMYK: no ink at all
-        {{2, 65535, 65535, 65535, 0}, 0x000000},      // CMYK: full black ink
-        {{2, 0, 65535, 65535, 65535}, 0xFFFF00},      // CMYK: full cyan
-        {{7, 5000, 0xCE00, 12700, 0}, 0x005100},      // Lab 50, -128, 127
-        {{8, 10000, 0, 0, 0}, 0xFFFFFF},              // grayscale white
+        {{0, 32768, 32896, 65535, 0}, 0xFF807F},     // RGB: 32768 -> 127, 128 * 257 -> 128
+        {{1, 0, 65535, 65535, 0}, kRed},             // HSB: pure red
+        {{2, 65535, 65535, 65535, 65535}, 0xFFFFFF}, // CMYK: no ink at all
+        {{2, 65535, 65535, 65535, 0}, 0x000000},     // CMYK: full black ink
+        {{2, 0, 65535, 65535, 65535}, 0xFFFF00},     // CMYK: full cyan
+        {{7, 5000, 0xCE00, 12700, 0}, 0x005100},     // Lab 50, -128, 127
+        {{8, 10000, 0, 0, 0}, 0xFFFFFF},             // grayscale white
         {{8, 5000, 0, 0, 0}, 0x7F7F7F},
         {{8, 0, 0, 0, 0}, 0x000000},
-        {{9, 0, 0, 0, 0}, 0xFFFFFF},                  // wide CMYK without ink
+        {{9, 0, 0, 0, 0}, 0xFFFFFF}, // wide CMYK without ink
         {{9, 10000, 0, 0, 0}, 0xFFFF00},
     };
     for (const Case& c : cases)

@@ -72,7 +72,8 @@ TEST_F(Corpus, SwatchNamesInOtherScriptsArrive)
 TEST_F(Corpus, NamesWithoutTerminatorsKeepTheirLastLetter)
 {
     const CorpusRead read = ReadCorpusFile(
-        kCorpus / "aco" / "gh-cyotek_Cyotek.Windows.Forms.ColorPicker__Cyotek.Windows.Forms.ColorPicker.Demo__palettes__arne-v20-16.aco");
+        kCorpus / "aco" /
+        "gh-cyotek_Cyotek.Windows.Forms.ColorPicker__Cyotek.Windows.Forms.ColorPicker.Demo__palettes__arne-v20-16.aco");
     ASSERT_EQ(read.result.colors.size(), 16u);
     // The file counts "Void" as 4 units and writes no terminator after it.
     bool foundVoid = false;

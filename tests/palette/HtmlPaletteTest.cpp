@@ -37,8 +37,7 @@ TEST(HtmlPaletteWriter, WritesTheFixtureByteForByte)
     std::vector<std::uint32_t> palette(10, EMPTY_SLOT);
     palette[0] = kRed;
     palette[1] = 0x0080FF;
-    EXPECT_EQ(WriteHtml(palette, names.get()),
-              ReadFileBytes(std::string(TEST_DATA_DIR) + "/palettes/ten-slots.html"));
+    EXPECT_EQ(WriteHtml(palette, names.get()), ReadFileBytes(std::string(TEST_DATA_DIR) + "/palettes/ten-slots.html"));
 }
 
 TEST(HtmlPaletteWriter, EightCellsToARowAndNoRowForNoSlots)

@@ -12,11 +12,16 @@ TEST(PaletteDispatch, ChoosesTheWriterByExtension)
         PaletteFormat format;
     };
     const Case cases[] = {
-        {u"Colors.GPL", PaletteFormat::Gimp},  {u"Colors", PaletteFormat::Gimp},
-        {u"C:\\a.b\\Colors", PaletteFormat::Gimp}, {u"", PaletteFormat::Gimp},
-        {nullptr, PaletteFormat::Gimp},        {u"Colors.ACO", PaletteFormat::Aco},
-        {u"x:y.aco", PaletteFormat::Aco},      {u"Colors.htm", PaletteFormat::Html},
-        {u"Colors.txt", PaletteFormat::Html},  {u"Colors.gpl.bak", PaletteFormat::Html},
+        {u"Colors.GPL", PaletteFormat::Gimp},
+        {u"Colors", PaletteFormat::Gimp},
+        {u"C:\\a.b\\Colors", PaletteFormat::Gimp},
+        {u"", PaletteFormat::Gimp},
+        {nullptr, PaletteFormat::Gimp},
+        {u"Colors.ACO", PaletteFormat::Aco},
+        {u"x:y.aco", PaletteFormat::Aco},
+        {u"Colors.htm", PaletteFormat::Html},
+        {u"Colors.txt", PaletteFormat::Html},
+        {u"Colors.gpl.bak", PaletteFormat::Html},
         {u"Colors.", PaletteFormat::Html},
     };
     for (const Case& c : cases)
@@ -42,9 +47,10 @@ TEST(PaletteDispatch, SavesInTheFormatOfTheFileName)
 {
     TestPaletteHost host;
     const CPaletteSlots slots = SlotsOf({0x0000FF});
-    for (const auto& [name, start] : std::vector<std::pair<std::u16string, std::string>>{
-             {u"C:\\x\\Colors.GPL", "GIMP Palette"}, {u"Colors.ACO", std::string("\0\1", 2)},
-             {u"Colors.htm", "<?xml"}}) {
+    for (const auto& [name, start] :
+         std::vector<std::pair<std::u16string, std::string>>{{u"C:\\x\\Colors.GPL", "GIMP Palette"},
+                                                             {u"Colors.ACO", std::string("\0\1", 2)},
+                                                             {u"Colors.htm", "<?xml"}}) {
         const auto stream = NamedMemoryStream(name);
         SavePaletteStream(stream.get(), slots, nullptr, host);
         EXPECT_EQ(StreamBytes(stream.get()).substr(0, start.size()), start);

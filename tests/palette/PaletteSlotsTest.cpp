@@ -40,15 +40,15 @@ TEST(PaletteSlots, NormalizeRowsKeepsOneTrailingEmptyRow)
         int count, lastUsed, rows, minimum, expected;
     };
     const Case cases[] = {
-        {0, -1, 0, 0, 12},   // nothing: one empty row
-        {5, 4, 0, 0, 24},    // a part row in use grows a row
-        {36, 11, 3, 0, 24},  // two empty rows: one is dropped
-        {24, 11, 2, 0, 24},  // exactly one empty row: unchanged
-        {72, 0, 6, 0, 24},   // surplus empty rows are all dropped but one
-        {12, 11, 1, 0, 24},  // a full row grows a row
-        {24, 3, 2, 30, 48},  // room for slot 29 and one more row
-        {24, 3, 2, 24, 36},  // minimum equal to the count
-        {48, -1, 4, 0, 12},  // all empty: one row is left
+        {0, -1, 0, 0, 12},  // nothing: one empty row
+        {5, 4, 0, 0, 24},   // a part row in use grows a row
+        {36, 11, 3, 0, 24}, // two empty rows: one is dropped
+        {24, 11, 2, 0, 24}, // exactly one empty row: unchanged
+        {72, 0, 6, 0, 24},  // surplus empty rows are all dropped but one
+        {12, 11, 1, 0, 24}, // a full row grows a row
+        {24, 3, 2, 30, 48}, // room for slot 29 and one more row
+        {24, 3, 2, 24, 36}, // minimum equal to the count
+        {48, -1, 4, 0, 12}, // all empty: one row is left
     };
     for (const Case& c : cases) {
         CPaletteSlots slots = UsedUpTo(c.count, c.lastUsed, c.rows);

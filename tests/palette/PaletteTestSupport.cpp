@@ -10,7 +10,6 @@
 #include "Utf8.h"
 #include "plexa/jx_XML.h"
 
-
 jx_XMLDOCUMENT* TestPaletteHost::CreateXmlDocument() { return ::CreateXmlDocument(); }
 
 jx_REF<jx_STREAM> NamedMemoryStream(const std::u16string& fileName)

@@ -19,8 +19,7 @@ template <typename... Args> std::u16string Format(const char16_t* format, Args..
 
 TEST(Jxsprintf, FormatsTheColorTipTexts)
 {
-    EXPECT_EQ(Format(u"RGB(%d,%d,%d)\r\nHex=%02X%02X%02X", 255, 128, 0, 255, 128, 0),
-              u"RGB(255,128,0)\r\nHex=FF8000");
+    EXPECT_EQ(Format(u"RGB(%d,%d,%d)\r\nHex=%02X%02X%02X", 255, 128, 0, 255, 128, 0), u"RGB(255,128,0)\r\nHex=FF8000");
     EXPECT_EQ(Format(u"#%02x%02x%02x", 10, 0, 255), u"#0a00ff");
 }
 

@@ -108,7 +108,8 @@ TEST_F(PaletteTool, TooShortInputIsNoPalette)
 
 TEST_F(PaletteTool, WrongUsagePrintsTheUsage)
 {
-    for (const auto& args : std::vector<std::vector<std::u16string>>{{}, {u"show"}, {u"convert", u"a"}, {u"list", u"a"}}) {
+    for (const auto& args :
+         std::vector<std::vector<std::u16string>>{{}, {u"show"}, {u"convert", u"a"}, {u"list", u"a"}}) {
         const ToolRun run = RunTool(args);
         EXPECT_EQ(run.code, 2);
         EXPECT_EQ(run.err.rfind("usage: palette show FILE", 0), 0u);

@@ -75,8 +75,7 @@ TEST_F(HostCore, SettingsLiveUnderTheChosenKey)
     const std::u16string key = picker.host.SettingsKey() + u"\\Global";
     DWORD value = 0;
     DWORD size = sizeof value;
-    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, AsWide(key.c_str()), L"probe", RRF_RT_REG_DWORD, nullptr, &value,
-                           &size),
+    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, AsWide(key.c_str()), L"probe", RRF_RT_REG_DWORD, nullptr, &value, &size),
               ERROR_SUCCESS);
     EXPECT_EQ(value, 1u);
 }

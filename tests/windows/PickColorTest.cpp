@@ -108,9 +108,9 @@ TEST_F(PickColor, TheDialogIsTemplate101Localized)
     ASSERT_NE(extension, nullptr);
     PickerRequest request = Request(0);
     const std::map<int, std::u16string> expectedTexts = {
-        {0, u"Color"},       {1, u"Ok"},          {2, u"Cancel"}, {9, u"Help"},     {1036, u">"},
+        {0, u"Color"},        {1, u"Ok"},          {2, u"Cancel"},  {9, u"Help"},    {1036, u">"},
         {1028, u"Original:"}, {1029, u"Current:"}, {1030, u"Hex:"}, {1031, u"RGB:"}, {1032, u"Palette"},
-        {1123, u"R"},        {1126, u"H"},        {1129, u"A"},
+        {1123, u"R"},         {1126, u"H"},        {1129, u"A"},
     };
     std::map<int, std::u16string> texts;
     LONG_PTR style = 0;

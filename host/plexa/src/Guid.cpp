@@ -26,8 +26,8 @@ bool jx_GUID::FromStr(const char* text)
 {
     *this = jx_GUID{};
     // {XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}: 38 characters.
-    if (!text || std::strlen(text) != 38 || text[0] != '{' || text[37] != '}' || text[9] != '-' ||
-        text[14] != '-' || text[19] != '-' || text[24] != '-')
+    if (!text || std::strlen(text) != 38 || text[0] != '{' || text[37] != '}' || text[9] != '-' || text[14] != '-' ||
+        text[19] != '-' || text[24] != '-')
         return false;
     std::uint32_t value = 0;
     jx_GUID parsed{};
@@ -49,6 +49,6 @@ bool jx_GUID::FromStr(const char* text)
 
 void jx_GUID::ToStr(char* buffer) const
 {
-    std::snprintf(buffer, 39, "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", static_cast<unsigned>(data1),
-                  data2, data3, data4[0], data4[1], data4[2], data4[3], data4[4], data4[5], data4[6], data4[7]);
+    std::snprintf(buffer, 39, "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", static_cast<unsigned>(data1), data2,
+                  data3, data4[0], data4[1], data4[2], data4[3], data4[4], data4[5], data4[6], data4[7]);
 }

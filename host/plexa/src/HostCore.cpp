@@ -111,11 +111,9 @@ public:
     {
         if (!EqualsIgnoringAsciiCase(typeName, "ZQXMLDOCUMENT"))
             return nullptr;
-        return CreateXmlDocument(
-            [](void* core, std::uint32_t texts, int id) {
-                return static_cast<HostCore*>(core)->LookupModuleText(texts, id);
-            },
-            this);
+        return CreateXmlDocument([](void* core, std::uint32_t texts,
+                                    int id) { return static_cast<HostCore*>(core)->LookupModuleText(texts, id); },
+                                 this);
     }
 
     jx_HANDLE GetResourceModule(int, int) override { return GetModuleHandleW(nullptr); }

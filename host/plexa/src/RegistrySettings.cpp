@@ -65,8 +65,8 @@ bool RegistrySettings::WriteValue(const std::string& section, std::string_view k
     const SettingsKey parts = SplitSettingsKey(key);
     const std::u16string path = KeyPath(section, parts.group);
     RegistryKey created;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, AsWide(path.c_str()), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        created.Out(), nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, AsWide(path.c_str()), 0, nullptr, 0, KEY_SET_VALUE, nullptr, created.Out(),
+                        nullptr) != ERROR_SUCCESS)
         return false;
     const std::u16string name = Widen(parts.name);
     return RegSetValueExW(created.Get(), AsWide(name.c_str()), 0, type, static_cast<const BYTE*>(data), size) ==
@@ -100,5 +100,6 @@ bool RegistrySettings::WriteFloat(const std::string& section, std::string_view k
     // Nine significant digits give the same float back.
     wchar_t text[64];
     const int length = std::swprintf(text, 64, L"%.9g", static_cast<double>(value));
-    return length > 0 && WriteValue(section, key, REG_SZ, text, static_cast<unsigned long>((length + 1) * sizeof(wchar_t)));
+    return length > 0 &&
+           WriteValue(section, key, REG_SZ, text, static_cast<unsigned long>((length + 1) * sizeof(wchar_t)));
 }

@@ -191,8 +191,8 @@ void PutInteger(Output& out, const Spec& spec, va_list& args)
 
 void PutFloat(Output& out, const Spec& spec, va_list& args)
 {
-    const double value = spec.lengthModifier == "L" ? static_cast<double>(va_arg(args, long double))
-                                                    : va_arg(args, double);
+    const double value =
+        spec.lengthModifier == "L" ? static_cast<double>(va_arg(args, long double)) : va_arg(args, double);
     char text[kNumberBuffer];
     std::snprintf(text, sizeof text, NarrowSpec(spec, "").c_str(), value);
     out.PutAscii(text);
@@ -224,10 +224,22 @@ int FormatUtf16(char16_t* buffer, int size, const char16_t* format, va_list args
             PutText(out, Spec{spec.flags, spec.width, -1, {}, spec.conversion, spec.leftAlign}, &unit, 1);
             break;
         }
-        case u'd': case u'i': case u'u': case u'o': case u'x': case u'X':
+        case u'd':
+        case u'i':
+        case u'u':
+        case u'o':
+        case u'x':
+        case u'X':
             PutInteger(out, spec, rest);
             break;
-        case u'f': case u'F': case u'e': case u'E': case u'g': case u'G': case u'a': case u'A':
+        case u'f':
+        case u'F':
+        case u'e':
+        case u'E':
+        case u'g':
+        case u'G':
+        case u'a':
+        case u'A':
             PutFloat(out, spec, rest);
             break;
         case u'p': {

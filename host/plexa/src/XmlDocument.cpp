@@ -110,7 +110,8 @@ public:
         const bool indent = flags & kXmlSaveIndent;
         std::string out;
         if (flags & kXmlSaveDeclaration)
-            out += indent ? "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" : "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
+            out +=
+                indent ? "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" : "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
         for (const auto& child : root.Children())
             AppendElement(out, *child, 0, indent);
         return stream->Write(out.data(), static_cast<int>(out.size())) == static_cast<int>(out.size());

@@ -63,7 +63,8 @@ std::u16string DecodeText(std::u16string_view raw)
     for (std::size_t i = 0; i < raw.size(); ++i) {
         if (raw[i] == u'&') {
             const auto end = raw.find(u';', i + 1);
-            if (end != std::u16string_view::npos && end - i <= 12 && DecodeReference(raw.substr(i + 1, end - i - 1), out)) {
+            if (end != std::u16string_view::npos && end - i <= 12 &&
+                DecodeReference(raw.substr(i + 1, end - i - 1), out)) {
                 i = end;
                 continue;
             }
@@ -274,8 +275,8 @@ std::u16string DecodeXmlBytes(std::string_view bytes)
         std::u16string text;
         text.reserve(bytes.size() / 2);
         for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
-            text.push_back(static_cast<char16_t>(littleEndian ? byte(i) | byte(i + 1) << 8
-                                                              : byte(i) << 8 | byte(i + 1)));
+            text.push_back(
+                static_cast<char16_t>(littleEndian ? byte(i) | byte(i + 1) << 8 : byte(i) << 8 | byte(i + 1)));
         return text;
     }
     if (bytes.size() >= 3 && byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF)
