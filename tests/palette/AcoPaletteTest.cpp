@@ -28,13 +28,9 @@ struct AcoRead {
 
 AcoRead ReadAco(const std::string& bytes)
 {
-    const auto stream = StreamOf(bytes);
-    const jx_REF<jx_COLLECTION> colors(CreateColorList());
-    const jx_REF<jx_SORTEDCOLLECTION> names(CreateColorNameTable());
-    TestPaletteHost host;
-    ReadAcoPalette(stream.get(), colors.get(), names.get(), host);
-    EXPECT_EQ(stream->GetWordOrder(), kWordOrderLittleEndian);
-    return {Collect(colors.get(), names.get()), host.reports};
+    AcoRead read;
+    read.result = ReadWith(ReadAcoPalette, bytes, &read.reports);
+    return read;
 }
 
 std::uint32_t ColorOf(std::initializer_list<int> swatch)
@@ -79,6 +75,17 @@ TEST(AcoPaletteReader, ReadsWhatTheWriterWrote)
     const AcoRead read = ReadAco(StreamBytes(stream.get()));
     EXPECT_EQ(read.result.colors, palette);
     EXPECT_EQ(read.result.names, (std::vector<std::string>{"000000:Black", "0000ff:Red"}));
+}
+
+TEST(AcoPaletteReader, LeavesTheStreamsWordOrderAsItWas)
+{
+    const auto stream = StreamOf(Words({2, 1, 0, 65535, 0, 0, 0, 0, 1, 0}));
+    const jx_REF<jx_COLLECTION> colors(CreateColorList());
+    const jx_REF<jx_SORTEDCOLLECTION> names(CreateColorNameTable());
+    TestPaletteHost host;
+    ReadAcoPalette(stream.get(), colors.get(), names.get(), host);
+    EXPECT_EQ(colors->Count(), 1);
+    EXPECT_EQ(stream->GetWordOrder(), kWordOrderLittleEndian);
 }
 
 TEST(AcoPaletteReader, VersionOneAloneKeepsBlackAsBlack)

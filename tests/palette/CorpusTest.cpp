@@ -21,12 +21,11 @@ struct CorpusRead {
 
 CorpusRead ReadCorpusFile(const fs::path& file)
 {
-    const auto stream = StreamOf(ReadFileBytes(file.string()));
-    const jx_REF<jx_COLLECTION> colors(CreateColorList());
-    const jx_REF<jx_SORTEDCOLLECTION> names(CreateColorNameTable());
-    TestPaletteHost host;
-    ReadPaletteStream(stream.get(), colors.get(), names.get(), host);
-    return {Collect(colors.get(), names.get()), host.reports};
+    CorpusRead read;
+    read.result = ReadWith([](jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTION* names,
+                              PaletteHost& host) { ReadPaletteStream(stream, colors, names, host); },
+                           ReadFileBytes(file.string()), &read.reports);
+    return read;
 }
 
 std::vector<fs::path> CorpusFiles(const char* folder)

@@ -12,11 +12,9 @@ constexpr std::uint32_t kBlue = 0xFF0000;
 
 ReadResult ReadGimp(const std::string& text)
 {
-    const auto stream = StreamOf(text);
-    const jx_REF<jx_COLLECTION> colors(CreateColorList());
-    const jx_REF<jx_SORTEDCOLLECTION> names(CreateColorNameTable());
-    ReadGimpPalette(stream.get(), colors.get(), names.get());
-    return Collect(colors.get(), names.get());
+    return ReadWith([](jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTION* names,
+                       PaletteHost&) { ReadGimpPalette(stream, colors, names); },
+                    text);
 }
 
 std::string WriteGimp(const std::vector<std::uint32_t>& values, const jx_SORTEDCOLLECTION* names,

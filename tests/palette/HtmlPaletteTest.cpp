@@ -9,15 +9,7 @@ namespace {
 
 constexpr std::uint32_t kRed = 0x0000FF;
 
-ReadResult ReadHtml(const std::string& text)
-{
-    const auto stream = StreamOf(text);
-    const jx_REF<jx_COLLECTION> colors(CreateColorList());
-    const jx_REF<jx_SORTEDCOLLECTION> names(CreateColorNameTable());
-    TestPaletteHost host;
-    ReadHtmlPalette(stream.get(), colors.get(), names.get(), host);
-    return Collect(colors.get(), names.get());
-}
+ReadResult ReadHtml(const std::string& text) { return ReadWith(ReadHtmlPalette, text); }
 
 std::string WriteHtml(const std::vector<std::uint32_t>& values, const jx_SORTEDCOLLECTION* names)
 {

@@ -58,6 +58,18 @@ ReadResult Collect(const jx_COLLECTION* colors, const jx_SORTEDCOLLECTION* names
     return result;
 }
 
+ReadResult ReadWith(const PaletteReaderCall& reader, const std::string& bytes, std::vector<std::string>* reports)
+{
+    const auto stream = StreamOf(bytes);
+    const jx_REF<jx_COLLECTION> colors(CreateColorList());
+    const jx_REF<jx_SORTEDCOLLECTION> names(CreateColorNameTable());
+    TestPaletteHost host;
+    reader(stream.get(), colors.get(), names.get(), host);
+    if (reports)
+        *reports = host.reports;
+    return Collect(colors.get(), names.get());
+}
+
 jx_REF<jx_SORTEDCOLLECTION> NameTable(const std::vector<std::pair<std::uint32_t, std::u16string>>& pairs)
 {
     jx_REF<jx_SORTEDCOLLECTION> table(CreateColorNameTable());

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,12 @@ struct ReadResult {
     std::vector<std::string> names;
 };
 ReadResult Collect(const jx_COLLECTION* colors, const jx_SORTEDCOLLECTION* names);
+
+// Runs a reader over bytes with fresh lists; the host's reports go to
+// `reports` when given.
+using PaletteReaderCall = std::function<void(jx_STREAM*, jx_COLLECTION*, jx_SORTEDCOLLECTION*, PaletteHost&)>;
+ReadResult ReadWith(const PaletteReaderCall& reader, const std::string& bytes,
+                    std::vector<std::string>* reports = nullptr);
 
 // A name table holding (color, name) pairs.
 jx_REF<jx_SORTEDCOLLECTION> NameTable(const std::vector<std::pair<std::uint32_t, std::u16string>>& pairs);
