@@ -6,6 +6,9 @@
 #include "GimpPalette.h"
 #include "PaletteLists.h"
 #include "TestHost.h"
+
+#include <commdlg.h>
+#include <dlgs.h>
 #include "plexa/Win32Text.h"
 #include "plexa/jx_GUID.h"
 #include "plexa/jx_REF.h"
@@ -238,4 +241,28 @@ TEST_F(HostCore, EmptySlotBitmapIsTwentyPixelsSquare)
     EXPECT_EQ(info.bmWidth, 20);
     EXPECT_EQ(info.bmHeight, 20);
     DeleteObject(bitmap);
+}
+
+TEST_F(HostCore, FileDialogReturnsTheChosenPath)
+{
+    RequesterWindow owner(nullptr);
+    owner.onIdle = [](HWND dialog) {
+        SendMessageW(dialog, CDM_SETCONTROLTEXT, cmb13, reinterpret_cast<LPARAM>(L"chosen.gpl"));
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    };
+    const std::u16string folder = picker.host.UserFolder().Path();
+    char16_t path[1024] = {};
+    const std::u16string proposed = folder + u"\\palette.html";
+    proposed.copy(path, proposed.size());
+    const std::uint32_t texts = Core()->LoadModuleTexts(Module());
+    ASSERT_TRUE(Core()->ShowFileDialog(owner.Handle(), path, Core()->LookupModuleText(texts, 45), 1));
+    // No extension is added: the writers treat a bare name as a GIMP palette.
+    EXPECT_EQ(std::u16string(path), folder + u"\\chosen.gpl");
+}
+
+TEST_F(HostCore, HelpForAMissingPageOpensNothing)
+{
+    EXPECT_EQ(Core()->ShowHelpTopic("no_such_page.htm", 0), 0);
+    EXPECT_EQ(Core()->ShowHelpTopic("", 0), 0);
+    EXPECT_EQ(Core()->ShowHelpTopic(nullptr, 0), 0);
 }
