@@ -57,6 +57,7 @@ TEST(Jxsprintf, CutsToTheBufferAndSaysSo)
     EXPECT_EQ(std::u16string(buffer), u"12345");
     EXPECT_EQ(jxsprintf(buffer, 6, u"abcde"), 5);
     EXPECT_EQ(jxsprintf(buffer, 0, u"abc"), -1);
+    EXPECT_EQ(jxsprintf(nullptr, 6, u"abc"), -1);
 }
 
 TEST(Jxsprintf, HugeWidthsStayInsideTheBuffer)

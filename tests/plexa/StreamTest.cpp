@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -137,6 +138,14 @@ TEST(StreamMemory, WritingPastTheEndFillsTheGapWithZeros)
     char bytes[5] = {'x', 'x', 'x', 'x', 'x'};
     EXPECT_EQ(stream->Read(bytes, 5), 5);
     EXPECT_EQ(std::string(bytes, 5), std::string("ab\0\0c", 5));
+}
+
+TEST(StreamMemory, WritesBeyondThirtyTwoBitPositionsFail)
+{
+    StreamHolder stream(new MemoryStream());
+    ASSERT_EQ(stream->Seek(INT32_MAX - 4, 0), 0);
+    EXPECT_EQ(stream->Write("0123456789", 10), 0);
+    EXPECT_EQ(stream->Tell(), INT32_MAX - 4);
 }
 
 TEST(StreamMemory, PrintfWritesFormattedTextOfAnyLength)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <new>
 
 MemoryStream::MemoryStream(std::u16string name) : fileName(std::move(name)), view(nullptr), size(0), position(0) {}
 
@@ -42,8 +43,16 @@ int MemoryStream::Write(const void* buffer, int count)
     if (view || !buffer || count <= 0)
         return 0;
     const std::size_t end = static_cast<std::size_t>(position) + static_cast<std::size_t>(count);
-    if (end > owned.size())
-        owned.resize(end);
+    // Positions are 32-bit; memory that cannot be had is a failed write, not a crash.
+    if (end > static_cast<std::size_t>(INT32_MAX))
+        return 0;
+    if (end > owned.size()) {
+        try {
+            owned.resize(end);
+        } catch (const std::bad_alloc&) {
+            return 0;
+        }
+    }
     std::memcpy(owned.data() + position, buffer, static_cast<std::size_t>(count));
     position += count;
     size = static_cast<std::int32_t>(owned.size());

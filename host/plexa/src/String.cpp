@@ -1,6 +1,7 @@
 #include "plexa/jx_STRING.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include "plexa/TextHelpers.h"
@@ -83,7 +84,8 @@ void jx_STRING::Assign(const char16_t* source, int count)
 
 void jx_STRING::Append(const char16_t* more, int count)
 {
-    if (count <= 0)
+    // A string never outgrows a signed 32-bit length.
+    if (count <= 0 || count > INT_MAX / 2 - length)
         return;
     if (length + count + 1 > capacity) {
         const int newCapacity = std::max(length + count + 1, capacity + capacity / 2);

@@ -202,7 +202,7 @@ void PutFloat(Output& out, const Spec& spec, va_list& args)
 
 int FormatUtf16(char16_t* buffer, int size, const char16_t* format, va_list args)
 {
-    Output out(buffer, size);
+    Output out(buffer, buffer ? size : 0);
     va_list rest;
     va_copy(rest, args);
     for (const char16_t* p = format ? format : u""; *p;) {
