@@ -1,18 +1,5 @@
 #include "ExtensionType.h"
 
-namespace {
+#include "AsciiText.h"
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-} // namespace
-
-bool IsExtensionTypeName(const char* name)
-{
-    if (!name)
-        return false;
-    const char* expected = kExtensionTypeName;
-    for (; *name && *expected; ++name, ++expected)
-        if (LowerAscii(*name) != LowerAscii(*expected))
-            return false;
-    return *name == *expected;
-}
+bool IsExtensionTypeName(const char* name) { return EqualsIgnoringAsciiCase(name, kExtensionTypeName); }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "AsciiText.h"
 #include "ColorNameTable.h"
 #include "PaletteLists.h"
 #include "plexa/TextHelpers.h"
@@ -15,16 +16,6 @@ constexpr int kCellsPerRow = 8;
 constexpr int kColorTextUnits = 20;
 constexpr int kColorValueBytes = 9;
 
-bool SameNameIgnoringCase(const char16_t* name, const char16_t* expected)
-{
-    for (; *name && *expected; ++name, ++expected) {
-        const char16_t lower = *name >= u'A' && *name <= u'Z' ? static_cast<char16_t>(*name + 32) : *name;
-        if (lower != *expected)
-            return false;
-    }
-    return *name == *expected;
-}
-
 // The first element so named in document order, at any depth: a table of
 // another program sits inside html and body, or among text.
 jx_XMLNODE* FindElement(jx_XMLNODE* parent, const char16_t* name, int depth = 0)
@@ -32,7 +23,7 @@ jx_XMLNODE* FindElement(jx_XMLNODE* parent, const char16_t* name, int depth = 0)
     for (jx_XMLNODE* child = parent->FirstChild(); child; child = child->NextSibling()) {
         if (child->Kind() != kXmlElementNode)
             continue;
-        if (SameNameIgnoringCase(child->Name(), name))
+        if (EqualsIgnoringAsciiCase<char16_t>(child->Name(), name))
             return child;
         if (jx_XMLNODE* found = depth < 64 ? FindElement(child, name, depth + 1) : nullptr)
             return found;
@@ -44,7 +35,7 @@ jx_XMLNODE* FindElement(jx_XMLNODE* parent, const char16_t* name, int depth = 0)
 jx_XMLNODE* NextChildNamed(jx_XMLNODE* parent, const char16_t* name, jx_XMLNODE* after)
 {
     for (jx_XMLNODE* child = after ? after->NextSibling() : parent->FirstChild(); child; child = child->NextSibling())
-        if (child->Kind() == kXmlElementNode && SameNameIgnoringCase(child->Name(), name))
+        if (child->Kind() == kXmlElementNode && EqualsIgnoringAsciiCase<char16_t>(child->Name(), name))
             return child;
     return nullptr;
 }
@@ -55,10 +46,11 @@ template <typename Visit> void ForEachRow(jx_XMLNODE* table, Visit visit)
     for (jx_XMLNODE* child = table->FirstChild(); child; child = child->NextSibling()) {
         if (child->Kind() != kXmlElementNode)
             continue;
-        if (SameNameIgnoringCase(child->Name(), u"tr"))
+        if (EqualsIgnoringAsciiCase<char16_t>(child->Name(), u"tr"))
             visit(child);
-        else if (SameNameIgnoringCase(child->Name(), u"tbody") || SameNameIgnoringCase(child->Name(), u"thead") ||
-                 SameNameIgnoringCase(child->Name(), u"tfoot"))
+        else if (EqualsIgnoringAsciiCase<char16_t>(child->Name(), u"tbody") ||
+                 EqualsIgnoringAsciiCase<char16_t>(child->Name(), u"thead") ||
+                 EqualsIgnoringAsciiCase<char16_t>(child->Name(), u"tfoot"))
             ForEachRow(child, visit);
     }
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "AcoPalette.h"
+#include "AsciiText.h"
 #include "GimpPalette.h"
 #include "HtmlPalette.h"
 #include "PathNames.h"
@@ -13,27 +14,15 @@ namespace {
 constexpr int kFileNameUnits = 256;
 constexpr int kSniffBytes = 100;
 
-bool EqualsIgnoringAsciiCase(std::u16string_view a, std::u16string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 PaletteFormat WriterFormatForFileName(const char16_t* fileName)
 {
     const std::u16string_view title(fileName ? fileName + GetFileNameOffset(fileName) : u"");
     const auto dot = title.rfind(u'.');
-    if (dot == std::u16string_view::npos || EqualsIgnoringAsciiCase(title.substr(dot), u".gpl"))
+    if (dot == std::u16string_view::npos || EqualsIgnoringAsciiCase(title.substr(dot), std::u16string_view(u".gpl")))
         return PaletteFormat::Gimp;
-    if (EqualsIgnoringAsciiCase(title.substr(dot), u".aco"))
+    if (EqualsIgnoringAsciiCase(title.substr(dot), std::u16string_view(u".aco")))
         return PaletteFormat::Aco;
     return PaletteFormat::Html;
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "AsciiText.h"
 #include "Utf8.h"
 #include "XmlNode.h"
 
@@ -36,13 +37,7 @@ bool DecodeReference(std::u16string_view reference, std::u16string& out)
             return false;
         char32_t c = 0;
         for (const char16_t d : digits) {
-            int value = -1;
-            if (d >= u'0' && d <= u'9')
-                value = d - u'0';
-            else if (hex && d >= u'a' && d <= u'f')
-                value = d - u'a' + 10;
-            else if (hex && d >= u'A' && d <= u'F')
-                value = d - u'A' + 10;
+            const int value = hex ? HexDigitValue(d) : (d >= u'0' && d <= u'9' ? d - u'0' : -1);
             if (value < 0)
                 return false;
             c = c * (hex ? 16 : 10) + static_cast<char32_t>(value);
