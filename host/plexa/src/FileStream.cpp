@@ -45,18 +45,13 @@ bool FileStream::IsEOF()
 
 int FileStream::GetFileName(char16_t* buffer, int size, int flags)
 {
-    if (!buffer || size <= 0)
-        return 0;
     std::u16string_view name = path;
     if (flags != 1) {
         const auto separator = name.find_last_of(u"\\/:");
         if (separator != std::u16string_view::npos)
             name.remove_prefix(separator + 1);
     }
-    const int length = std::min(static_cast<int>(name.size()), size - 1);
-    std::copy_n(name.begin(), length, buffer);
-    buffer[length] = 0;
-    return length;
+    return CopyName(name, buffer, size);
 }
 
 int FileStream::ReadByte()

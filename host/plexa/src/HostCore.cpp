@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "AsciiText.h"
@@ -49,6 +50,14 @@ bool CopyText(const std::u16string& text, char16_t* buffer, int size)
     return true;
 }
 
+// The bytes of a found resource; they live as long as the module is loaded.
+std::string_view ResourceBytes(HMODULE module, HRSRC found)
+{
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    const char* bytes = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+    return bytes ? std::string_view(bytes, SizeofResource(module, found)) : std::string_view();
+}
+
 // Opens resource "TYPE|NAME" of module as a read-only view of its bytes.
 jx_STREAM* OpenResourceStream(HMODULE module, const char16_t* reference)
 {
@@ -59,12 +68,11 @@ jx_STREAM* OpenResourceStream(HMODULE module, const char16_t* reference)
     const std::u16string type = text.substr(0, bar);
     const std::u16string name = text.substr(bar + 1);
     // Resource names and types compare without case; "#N" names number N.
-    HRSRC found = FindResourceW(module, AsWide(name.c_str()), AsWide(type.c_str()));
-    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes)
+    const std::string_view bytes =
+        ResourceBytes(module, FindResourceW(module, AsWide(name.c_str()), AsWide(type.c_str())));
+    if (!bytes.data())
         return nullptr;
-    return new MemoryStream(bytes, static_cast<std::int32_t>(SizeofResource(module, found)));
+    return new MemoryStream(bytes.data(), static_cast<std::int32_t>(bytes.size()));
 }
 
 class HostCore final : public jx_HOSTCORE {
@@ -83,12 +91,11 @@ public:
         HRSRC found = FindResourceExW(module, L"LNG", L"ENG", MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
         if (!found)
             found = FindResourceW(module, L"ENG", L"LNG");
-        HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-        const char* bytes = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
-        if (!bytes)
+        const std::string_view bytes = ResourceBytes(module, found);
+        if (!bytes.data())
             return 0;
         auto table = std::make_unique<TextTable>();
-        table->Parse(std::string_view(bytes, SizeofResource(module, found)));
+        table->Parse(bytes);
         textTables.push_back(std::move(table));
         return static_cast<std::uint32_t>(textTables.size());
     }

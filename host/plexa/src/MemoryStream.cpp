@@ -61,15 +61,7 @@ int MemoryStream::Write(const void* buffer, int count)
 
 bool MemoryStream::IsEOF() { return position >= size; }
 
-int MemoryStream::GetFileName(char16_t* buffer, int bufferSize, int)
-{
-    if (!buffer || bufferSize <= 0)
-        return 0;
-    const int length = std::min(static_cast<int>(fileName.size()), bufferSize - 1);
-    fileName.copy(buffer, static_cast<std::size_t>(length));
-    buffer[length] = 0;
-    return length;
-}
+int MemoryStream::GetFileName(char16_t* buffer, int bufferSize, int) { return CopyName(fileName, buffer, bufferSize); }
 
 int MemoryStream::ReadByte() { return position < size ? Data()[position++] : -1; }
 

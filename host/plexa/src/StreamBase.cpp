@@ -89,3 +89,13 @@ int StreamBase::Printf(const char* format, ...)
     va_end(again);
     return written == length ? length : -1;
 }
+
+int StreamBase::CopyName(std::u16string_view name, char16_t* buffer, int size)
+{
+    if (!buffer || size <= 0)
+        return 0;
+    const int length = std::min(static_cast<int>(name.size()), size - 1);
+    std::copy_n(name.begin(), length, buffer);
+    buffer[length] = 0;
+    return length;
+}

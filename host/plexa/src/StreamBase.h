@@ -2,6 +2,8 @@
 // few primitives (Read, Write, Seek, Tell, ReadByte) each kind supplies.
 #pragma once
 
+#include <string_view>
+
 #include "plexa/jx_STREAM.h"
 
 class StreamBase : public jx_STREAM {
@@ -18,6 +20,9 @@ protected:
     ~StreamBase() = default;
     // The next byte, or -1 at the end.
     virtual int ReadByte() = 0;
+    // GetFileName's copy: name cut to fit buffer (size in units), always
+    // terminated when size > 0. Returns the units copied.
+    static int CopyName(std::u16string_view name, char16_t* buffer, int size);
 
 private:
     int wordOrder = kWordOrderLittleEndian;
