@@ -7,9 +7,9 @@
 
 #include <malloc.h>
 
-#include "ColorNameTable.h"
-#include "PaletteDispatch.h"
-#include "PaletteLists.h"
+#include "palette/ColorNameTable.h"
+#include "palette/formats/PaletteDispatch.h"
+#include "palette/formats/PaletteLists.h"
 #include "plexa/HostStreams.h"
 #include "plexa/jx_REF.h"
 #include "plexa/jx_XML.h"

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "GradientRenderers.h"
-#include "HsvConversion.h"
+#include "color/GradientRenderers.h"
+#include "color/HsvConversion.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "ByteConversion.h"
-#include "GradientRenderers.h"
+#include "color/ByteConversion.h"
+#include "color/GradientRenderers.h"
 
 namespace {
 

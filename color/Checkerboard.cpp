@@ -1,4 +1,4 @@
-#include "Checkerboard.h"
+#include "color/Checkerboard.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // settings "2d\G1Color", "2d\G2Color" and "2d\GridMode".
 #pragma once
 
-#include "ColorTypes.h"
+#include "color/ColorTypes.h"
 
 struct Checkerboard {
     CRGBA first;

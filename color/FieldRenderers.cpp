@@ -1,13 +1,13 @@
 #include <algorithm>
 #include <cstring>
 
-#include "FloatColor.h"
-#include "FloatTriple.h"
-#include "GradientRenderers.h"
-#include "HsvConversion.h"
-#include "HueWalker.h"
-#include "PixelVectors.h"
-#include "RowConversion.h"
+#include "color/FloatColor.h"
+#include "color/FloatTriple.h"
+#include "color/GradientRenderers.h"
+#include "color/HsvConversion.h"
+#include "color/HueWalker.h"
+#include "color/PixelVectors.h"
+#include "color/RowConversion.h"
 
 void RenderRgbField(const PixelView& view, CRGBA c0, CRGBA c1, CRGBA c2, CRGBA fixed)
 {

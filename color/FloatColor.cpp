@@ -1,6 +1,6 @@
-#include "FloatColor.h"
+#include "color/FloatColor.h"
 
-#include "ByteConversion.h"
+#include "color/ByteConversion.h"
 
 POINT3D ToFloatRgb(CRGBA color) { return {color.Red() / 255.0f, color.Green() / 255.0f, color.Blue() / 255.0f}; }
 

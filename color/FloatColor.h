@@ -2,7 +2,7 @@
 // host's POINT3D) and their conversion to and from packed words.
 #pragma once
 
-#include "ColorTypes.h"
+#include "color/ColorTypes.h"
 #include "plexa/POINT3D.h"
 
 // Each byte / 255, single precision.

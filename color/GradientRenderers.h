@@ -8,9 +8,9 @@
 // that is not usable; they never write outside the view.
 #pragma once
 
-#include "Checkerboard.h"
-#include "ColorTypes.h"
-#include "PixelView.h"
+#include "color/Checkerboard.h"
+#include "color/ColorTypes.h"
+#include "color/PixelView.h"
 
 // Red, green, blue, saturation and value sliders: c0 at the left edge, then
 // (c1 - c0)/width added per column, so the right end approaches c1 without

@@ -1,8 +1,8 @@
-#include "HsvConversion.h"
+#include "color/HsvConversion.h"
 
 #include <algorithm>
 
-#include "ByteConversion.h"
+#include "color/ByteConversion.h"
 
 CHSV RgbToHsv(CRGBA color)
 {

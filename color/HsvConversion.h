@@ -17,7 +17,7 @@
 //   trunc(channel*255 + 0.5), keeping its low eight bits. Alpha is 0.
 #pragma once
 
-#include "ColorTypes.h"
+#include "color/ColorTypes.h"
 
 CHSV RgbToHsv(CRGBA color);
 CRGBA HsvToRgb(CHSV hsv);

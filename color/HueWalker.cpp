@@ -1,4 +1,4 @@
-#include "HueWalker.h"
+#include "color/HueWalker.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 // long for a line of n pixels, with components between lo and hi.
 #pragma once
 
-#include "ColorTypes.h"
+#include "color/ColorTypes.h"
 #include "plexa/POINT3D.h"
 
 class HueWalker {

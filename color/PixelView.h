@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "ColorTypes.h"
+#include "color/ColorTypes.h"
 
 struct PixelView {
     std::uint8_t* bits = nullptr;

@@ -1,8 +1,8 @@
-#include "RowConversion.h"
+#include "color/RowConversion.h"
 
 #include <cstring>
 
-#include "PixelVectors.h"
+#include "color/PixelVectors.h"
 
 namespace {
 

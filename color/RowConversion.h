@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "ColorTypes.h"
+#include "color/ColorTypes.h"
 #include "plexa/POINT3D.h"
 
 // Columns the renderers prepare per band; wider views are drawn in bands.

@@ -1,13 +1,13 @@
 #include <algorithm>
 #include <cstring>
 
-#include "ByteConversion.h"
-#include "FloatColor.h"
-#include "FloatTriple.h"
-#include "GradientRenderers.h"
-#include "HsvConversion.h"
-#include "HueWalker.h"
-#include "RowConversion.h"
+#include "color/ByteConversion.h"
+#include "color/FloatColor.h"
+#include "color/FloatTriple.h"
+#include "color/GradientRenderers.h"
+#include "color/HsvConversion.h"
+#include "color/HueWalker.h"
+#include "color/RowConversion.h"
 
 void RenderTwoColorSlider(const PixelView& view, CRGBA c0, CRGBA c1)
 {

@@ -1,7 +1,7 @@
-#include "FloatColor.h"
-#include "FloatTriple.h"
-#include "GradientRenderers.h"
-#include "HueWalker.h"
+#include "color/FloatColor.h"
+#include "color/FloatTriple.h"
+#include "color/GradientRenderers.h"
+#include "color/HueWalker.h"
 
 void RenderTwoColorStrip(const PixelView& view, CRGBA top, CRGBA bottom)
 {

@@ -1,9 +1,9 @@
-#include "SwatchColorSpaces.h"
+#include "color/SwatchColorSpaces.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "ByteConversion.h"
+#include "color/ByteConversion.h"
 
 POINT3D CmykToRgb(float c, float m, float y, float k)
 {

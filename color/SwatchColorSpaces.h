@@ -12,7 +12,7 @@
 
 #include <cstdint>
 
-#include "ColorTypes.h"
+#include "color/ColorTypes.h"
 #include "plexa/POINT3D.h"
 
 POINT3D CmykToRgb(float c, float m, float y, float k);

@@ -3,14 +3,10 @@
 // dialog has ended.
 #pragma once
 
-#include <cstdint>
-
 #include <windows.h>
 
-// Words of the picker request the module reads.
-constexpr int kRequestRequester = 1;
-constexpr int kRequestColor = 3;
-constexpr int kRequestOptions = 5;
+#include "color/ColorTypes.h"
+#include "plexa/jx_EXTENSION.h"
 
 class CCltPiker {
 public:
@@ -21,8 +17,8 @@ public:
 
     HWND hDlg = nullptr;
     // The caller's request, copied before the dialog starts.
-    std::uint32_t request[9] = {};
+    PickerRequest request = {};
     // The color being edited. All ones until the dialog installs the
     // request's color, so a dialog that never started reports 0xFFFFFFFF.
-    std::uint32_t currentColor = 0xFFFFFFFF;
+    CRGBA currentColor{0xFFFFFFFF};
 };

@@ -1,8 +1,9 @@
-#include "PickerDialog.h"
+#include "dialog/PickerDialog.h"
 
-#include "CltPiker.h"
-#include "plugin/ModuleState.h"
+#include "common/NoThrowBoundary.h"
+#include "dialog/CltPiker.h"
 #include "plexa/jx_CORE.h"
+#include "plugin/ModuleState.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ INT_PTR OnInitDialog(HWND dialog, CCltPiker* controller)
         HostObject->LocalizeDialog(LanguageCookie, dialog);
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(controller));
     controller->hDlg = dialog;
-    controller->currentColor = controller->request[kRequestColor];
+    controller->currentColor = CRGBA(controller->request.word[kPickerColor]);
     return TRUE;
 }
 
@@ -30,9 +31,7 @@ INT_PTR OnCommand(HWND dialog, WORD id)
     }
 }
 
-} // namespace
-
-INT_PTR CALLBACK PickerDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+INT_PTR Dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG)
         return OnInitDialog(dialog, reinterpret_cast<CCltPiker*>(lParam));
@@ -45,4 +44,11 @@ INT_PTR CALLBACK PickerDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     default:
         return FALSE;
     }
+}
+
+} // namespace
+
+INT_PTR CALLBACK PickerDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallWithoutThrowing<INT_PTR>(FALSE, [&] { return Dispatch(dialog, message, wParam, lParam); });
 }

@@ -1,5 +1,5 @@
-#include "AcoPalette.h"
-#include "FuzzPaletteReaders.h"
+#include "palette/formats/AcoPalette.h"
+#include "fuzz/FuzzPaletteReaders.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,5 +1,5 @@
-#include "FuzzPaletteReaders.h"
-#include "GimpPalette.h"
+#include "fuzz/FuzzPaletteReaders.h"
+#include "palette/formats/GimpPalette.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,10 +1,10 @@
-#include "FuzzPaletteReaders.h"
+#include "fuzz/FuzzPaletteReaders.h"
 
-#include "ColorNameTable.h"
-#include "GimpPalette.h"
-#include "MemoryStream.h"
-#include "PaletteLists.h"
-#include "PaletteSlots.h"
+#include "palette/ColorNameTable.h"
+#include "palette/formats/GimpPalette.h"
+#include "host/plexa/src/MemoryStream.h"
+#include "palette/formats/PaletteLists.h"
+#include "palette/PaletteSlots.h"
 #include "plexa/jx_REF.h"
 #include "plexa/jx_XML.h"
 

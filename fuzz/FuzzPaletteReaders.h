@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "PaletteHost.h"
+#include "palette/formats/PaletteHost.h"
 #include "plexa/jx_COLLECTION.h"
 #include "plexa/jx_STREAM.h"
 

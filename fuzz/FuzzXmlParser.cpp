@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "MemoryStream.h"
+#include "host/plexa/src/MemoryStream.h"
 #include "plexa/jx_REF.h"
 #include "plexa/jx_XML.h"
 

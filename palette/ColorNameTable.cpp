@@ -1,4 +1,4 @@
-#include "ColorNameTable.h"
+#include "palette/ColorNameTable.h"
 
 #include "plexa/TextHelpers.h"
 

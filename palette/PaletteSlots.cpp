@@ -1,4 +1,4 @@
-#include "PaletteSlots.h"
+#include "palette/PaletteSlots.h"
 
 #include <algorithm>
 #include <climits>

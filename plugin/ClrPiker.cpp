@@ -1,19 +1,16 @@
-#include "ClrPiker.h"
+#include "plugin/ClrPiker.h"
 
 #include <windows.h>
 
-#include <algorithm>
-#include <iterator>
-
-#include "ExtensionType.h"
-#include "ModuleState.h"
+#include "common/NoThrowBoundary.h"
 #include "dialog/CltPiker.h"
 #include "dialog/PickerDialog.h"
 #include "plexa/jx_CORE.h"
+#include "plugin/ExtensionType.h"
+#include "plugin/ModuleState.h"
+#include "resources/ResourceIds.h"
 
 namespace {
-
-constexpr int kPickerDialogId = 101;
 
 // The host's main frame, looked up anew each time: a frame may come or go
 // while the dialog runs.
@@ -29,11 +26,37 @@ void SetFrameModalState(int state)
         frame->SetModalState(state);
 }
 
+// Tells the host's frame that a modal run starts, and that it is over when
+// the run ends by any path.
+class ModalBracket {
+public:
+    ModalBracket() { SetFrameModalState(1); }
+    ModalBracket(const ModalBracket&) = delete;
+    ModalBracket& operator=(const ModalBracket&) = delete;
+    ~ModalBracket() { SetFrameModalState(0); }
+};
+
+int RunPickerDialog(PickerRequest& request)
+{
+    CCltPiker controller;
+    controller.request = request;
+    INT_PTR result = 0;
+    {
+        const ModalBracket modal;
+        const auto owner = static_cast<HWND>(ULongToHandle(request.word[kPickerRequester]));
+        result = DialogBoxParamW(static_cast<HINSTANCE>(ModuleInstance), MAKEINTRESOURCEW(IDD_PICKER), owner,
+                                 PickerDialogProc, reinterpret_cast<LPARAM>(&controller));
+        if (result != 0)
+            request.word[kPickerColor] = controller.currentColor.value;
+    }
+    return static_cast<int>(result);
+}
+
 } // namespace
 
 void jx_ClrPiker::Delete() { delete this; }
 
-const char* jx_ClrPiker::GetTypeName() { return kExtensionTypeName; }
+const char* jx_ClrPiker::GetTypeName() { return kColorPikerTypeName; }
 
 int jx_ClrPiker::QueryStatus() { return 1; }
 
@@ -46,15 +69,5 @@ int jx_ClrPiker::PickColor(PickerRequest* request)
 {
     if (!request)
         return 0;
-    CCltPiker controller;
-    std::copy(std::begin(request->word), std::end(request->word), std::begin(controller.request));
-    SetFrameModalState(1);
-    const auto owner = ULongToHandle(request->word[kRequestRequester]);
-    const INT_PTR result =
-        DialogBoxParamW(static_cast<HINSTANCE>(ModuleInstance), MAKEINTRESOURCEW(kPickerDialogId),
-                        static_cast<HWND>(owner), PickerDialogProc, reinterpret_cast<LPARAM>(&controller));
-    if (result != 0)
-        request->word[kRequestColor] = controller.currentColor;
-    SetFrameModalState(0);
-    return static_cast<int>(result);
+    return CallWithoutThrowing(0, [request] { return RunPickerDialog(*request); });
 }

@@ -6,33 +6,27 @@
 #include <new>
 #include <string>
 
-#include "ClrPiker.h"
-#include "ExtensionType.h"
-#include "ModuleState.h"
-#include "ModuleText.h"
-#include "NtVersion.h"
+#include "common/NoThrowBoundary.h"
 #include "plexa/jx_CORE.h"
+#include "plexa/jx_EXTENSION.h"
+#include "plexa/jx_MODULE.h"
+#include "plugin/ClrPiker.h"
+#include "plugin/ExtensionType.h"
+#include "plugin/ModuleState.h"
+#include "plugin/ModuleText.h"
+#include "plugin/NtVersion.h"
 #include "undo/UndoManager.h"
 
 namespace {
 
-enum EntryMessage : UINT {
-    kStartup = 0x2001,
-    kShutdown = 0x2002,
-    kInterfaceVersion = 0x2010,
-    kQuery = 0x201E,
-    kVersionText = 0x2020,
-    kNameText = 0x2021,
-    kDescriptionText = 0x2022,
-    kCreateExtension = 0x11002,
-};
-
-constexpr INT_PTR kStartupAnswer = 5;
-constexpr INT_PTR kInterfaceVersionAnswer = 0x94;
 constexpr char16_t kVersionTextValue[] = u"5.5.2.2867 Release";
 constexpr int kNameTextId = 1;
 constexpr int kDescriptionTextId = 2;
 constexpr int kDisplayNameTextId = 4;
+
+// Between a start-up and the next shut-down. A second start-up in that time
+// would register the type and the message again; it is answered and ignored.
+bool started = false;
 
 int DetectNtVersionLevel()
 {
@@ -48,27 +42,37 @@ int DetectNtVersionLevel()
 
 INT_PTR Startup(INT_PTR host, INT_PTR instance)
 {
+    // Without a host object there is nothing to start on: answering 0 tells
+    // the caller so, where the protocol's answer 5 would claim success.
+    if (!host)
+        return 0;
+    if (started)
+        return kJxStartupAnswer;
     NtVersionLevel = DetectNtVersionLevel();
     HostObject = reinterpret_cast<jx_CORE*>(host);
     ModuleInstance = reinterpret_cast<jx_HANDLE>(instance);
     LanguageCookie = HostObject->LoadModuleTexts(ModuleInstance);
     HostObject->ModuleStartup(ModuleInstance);
-    HostObject->RegisterExtensionType(ModuleInstance, kExtensionTypeName, 0, GetModuleText(kDisplayNameTextId));
-    ColorChangeMessage = RegisterWindowMessageA("3D color picker");
-    return kStartupAnswer;
+    HostObject->RegisterExtensionType(ModuleInstance, kColorPikerTypeName, 0, GetModuleText(kDisplayNameTextId));
+    ColorChangeMessage = RegisterWindowMessageA(kColorChangeMessageName);
+    started = true;
+    return kJxStartupAnswer;
 }
 
 INT_PTR Shutdown()
 {
     delete SharedUndoManager;
     SharedUndoManager = nullptr;
+    started = false;
     return 0;
 }
 
 // The caller's buffer must hold the text and its terminator: the protocol
-// gives no length.
+// gives no length. A null buffer receives nothing and is answered 0.
 INT_PTR CopyToCaller(INT_PTR buffer, const char16_t* text)
 {
+    if (!buffer)
+        return 0;
     std::memcpy(reinterpret_cast<char16_t*>(buffer), text, (std::char_traits<char16_t>::length(text) + 1) * 2);
     return 1;
 }
@@ -78,6 +82,30 @@ INT_PTR CreateExtension(INT_PTR typeName)
     if (!IsExtensionTypeName(reinterpret_cast<const char*>(typeName)))
         return 0;
     return reinterpret_cast<INT_PTR>(new (std::nothrow) jx_ClrPiker());
+}
+
+INT_PTR Dispatch(UINT message, INT_PTR p1, INT_PTR p2)
+{
+    switch (message) {
+    case kJxStartup:
+        return Startup(p1, p2);
+    case kJxShutdown:
+        return Shutdown();
+    case kJxInterfaceVersion:
+        return kJxInterfaceVersionAnswer;
+    case kJxQuery:
+        return 1;
+    case kJxVersionText:
+        return CopyToCaller(p1, kVersionTextValue);
+    case kJxNameText:
+        return CopyToCaller(p1, GetModuleText(kNameTextId));
+    case kJxDescriptionText:
+        return CopyToCaller(p1, GetModuleText(kDescriptionTextId));
+    case kJxCreateExtension:
+        return CreateExtension(p1);
+    default:
+        return 0;
+    }
 }
 
 } // namespace
@@ -91,24 +119,5 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
 
 extern "C" __declspec(dllexport) INT_PTR WINAPI JXDLLFunc(UINT message, INT_PTR p1, INT_PTR p2)
 {
-    switch (message) {
-    case kStartup:
-        return Startup(p1, p2);
-    case kShutdown:
-        return Shutdown();
-    case kInterfaceVersion:
-        return kInterfaceVersionAnswer;
-    case kQuery:
-        return 1;
-    case kVersionText:
-        return CopyToCaller(p1, kVersionTextValue);
-    case kNameText:
-        return CopyToCaller(p1, GetModuleText(kNameTextId));
-    case kDescriptionText:
-        return CopyToCaller(p1, GetModuleText(kDescriptionTextId));
-    case kCreateExtension:
-        return CreateExtension(p1);
-    default:
-        return 0;
-    }
+    return CallWithoutThrowing<INT_PTR>(0, [&] { return Dispatch(message, p1, p2); });
 }

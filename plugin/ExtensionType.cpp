@@ -1,5 +1,6 @@
-#include "ExtensionType.h"
+#include "plugin/ExtensionType.h"
 
-#include "AsciiText.h"
+#include "common/AsciiText.h"
+#include "plexa/jx_EXTENSION.h"
 
-bool IsExtensionTypeName(const char* name) { return EqualsIgnoringAsciiCase(name, kExtensionTypeName); }
+bool IsExtensionTypeName(const char* name) { return EqualsIgnoringAsciiCase(name, kColorPikerTypeName); }

@@ -1,7 +1,5 @@
 // The one extension type the module makes.
 #pragma once
 
-inline constexpr char kExtensionTypeName[] = "ColorPiker";
-
-// True when name is "ColorPiker" in any letter case.
+// True when name is the color picker's type name in any letter case.
 bool IsExtensionTypeName(const char* name);

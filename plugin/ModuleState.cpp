@@ -1,4 +1,4 @@
-#include "ModuleState.h"
+#include "plugin/ModuleState.h"
 
 jx_CORE* HostObject = nullptr;
 jx_HANDLE ModuleInstance = nullptr;

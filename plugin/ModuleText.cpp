@@ -1,6 +1,6 @@
-#include "ModuleText.h"
+#include "plugin/ModuleText.h"
 
-#include "ModuleState.h"
+#include "plugin/ModuleState.h"
 #include "plexa/jx_CORE.h"
 
 // Before start-up there is no host to ask: every text is empty then.

@@ -1,4 +1,4 @@
-#include "NtVersion.h"
+#include "plugin/NtVersion.h"
 
 int NtVersionLevelOf(unsigned platformId, unsigned majorVersion, unsigned minorVersion)
 {

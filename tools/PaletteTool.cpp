@@ -1,12 +1,12 @@
-#include "PaletteTool.h"
+#include "tools/PaletteTool.h"
 
 #include <filesystem>
 #include <string>
 
-#include "ColorNameTable.h"
-#include "PaletteDispatch.h"
-#include "PaletteLists.h"
-#include "Utf8.h"
+#include "palette/ColorNameTable.h"
+#include "palette/formats/PaletteDispatch.h"
+#include "palette/formats/PaletteLists.h"
+#include "common/Utf8.h"
 #include "plexa/HostStreams.h"
 #include "plexa/jx_CORE.h"
 #include "plexa/jx_REF.h"

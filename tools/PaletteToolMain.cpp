@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "PaletteTool.h"
-#include "Utf8.h"
+#include "tools/PaletteTool.h"
+#include "common/Utf8.h"
 
 #if defined(_WIN32)
 int wmain(int argc, wchar_t** argv)

@@ -1,11 +1,11 @@
-#include "PluginModule.h"
+#include "host/viewer/PluginModule.h"
 
 #include <string>
 
 PluginModule::~PluginModule()
 {
     if (started)
-        Send(kShutdown, 0, 0);
+        Send(kJxShutdown, 0, 0);
     if (module)
         FreeLibrary(module);
 }
@@ -19,19 +19,20 @@ bool PluginModule::Load(const wchar_t* fileName)
     module = LoadLibraryW(path.c_str());
     if (!module)
         return false;
-    entry = reinterpret_cast<EntryPoint>(reinterpret_cast<void*>(GetProcAddress(module, "JXDLLFunc")));
+    entry = reinterpret_cast<jx_DLLFUNC>(reinterpret_cast<void*>(GetProcAddress(module, kJxDllFuncName)));
     return entry != nullptr;
 }
 
 INT_PTR PluginModule::Start(jx_CORE* core)
 {
     started = true;
-    return Send(kStartup, reinterpret_cast<INT_PTR>(core), reinterpret_cast<INT_PTR>(module));
+    return Send(kJxStartup, reinterpret_cast<INT_PTR>(core), reinterpret_cast<INT_PTR>(module));
 }
 
 INT_PTR PluginModule::Send(UINT message, INT_PTR p1, INT_PTR p2) const { return entry ? entry(message, p1, p2) : 0; }
 
 jx_COLORPIKER* PluginModule::CreatePicker() const
 {
-    return reinterpret_cast<jx_COLORPIKER*>(Send(kCreateExtension, reinterpret_cast<INT_PTR>("ColorPiker"), 0));
+    return reinterpret_cast<jx_COLORPIKER*>(
+        Send(kJxCreateExtension, reinterpret_cast<INT_PTR>(kColorPikerTypeName), 0));
 }

@@ -5,16 +5,12 @@
 #include <windows.h>
 
 #include "plexa/jx_EXTENSION.h"
+#include "plexa/jx_MODULE.h"
 
 class jx_CORE;
 
 class PluginModule {
 public:
-    // The messages of the module's entry point.
-    static constexpr UINT kStartup = 0x2001;
-    static constexpr UINT kShutdown = 0x2002;
-    static constexpr UINT kCreateExtension = 0x11002;
-
     PluginModule() = default;
     PluginModule(const PluginModule&) = delete;
     PluginModule& operator=(const PluginModule&) = delete;
@@ -27,14 +23,12 @@ public:
     // Sends start-up with the core object and the module's instance.
     INT_PTR Start(jx_CORE* core);
     INT_PTR Send(UINT message, INT_PTR p1, INT_PTR p2) const;
-    // A new "ColorPiker" extension (one reference, the caller's), or null.
+    // A new color picker extension (one reference, the caller's), or null.
     jx_COLORPIKER* CreatePicker() const;
     HMODULE Handle() const { return module; }
 
 private:
-    using EntryPoint = INT_PTR(WINAPI*)(UINT, INT_PTR, INT_PTR);
-
     HMODULE module = nullptr;
-    EntryPoint entry = nullptr;
+    jx_DLLFUNC entry = nullptr;
     bool started = false;
 };

@@ -1,4 +1,4 @@
-#include "ShadedSphere.h"
+#include "host/viewer/ShadedSphere.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,8 +4,8 @@
 
 #include <cwchar>
 
-#include "PluginModule.h"
-#include "ViewerWindow.h"
+#include "host/viewer/PluginModule.h"
+#include "host/viewer/ViewerWindow.h"
 #include "plexa/HostCore.h"
 
 namespace {

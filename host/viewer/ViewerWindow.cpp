@@ -1,9 +1,9 @@
-#include "ViewerWindow.h"
+#include "host/viewer/ViewerWindow.h"
 
 #include <cwchar>
 #include <vector>
 
-#include "ShadedSphere.h"
+#include "host/viewer/ShadedSphere.h"
 #include "plexa/HostCore.h"
 #include "plexa/jx_EXTENSION.h"
 
@@ -13,7 +13,6 @@ constexpr wchar_t kClassName[] = L"PlexaViewer";
 constexpr UINT kPickCommand = 100;
 constexpr UINT kAlphaCommand = 101;
 constexpr UINT kExitCommand = 102;
-constexpr std::uint32_t kRequestAlpha = 0x10000000;
 
 struct ViewerState {
     ViewerOptions options;
@@ -55,13 +54,13 @@ void PickColor(HWND window, ViewerState& state)
     if (!state.options.picker || state.frame.IsModal())
         return;
     PickerRequest request{};
-    request.word[1] = HandleToULong(window);
-    request.word[3] = state.color;
-    request.word[5] = state.showAlpha ? kRequestAlpha : 0;
+    request.word[kPickerRequester] = HandleToULong(window);
+    request.word[kPickerColor] = state.color;
+    request.word[kPickerOptions] = state.showAlpha ? kPickerAlpha : 0;
     const std::uint32_t before = state.color;
     const int result = state.options.picker->PickColor(&request);
     // Only a confirmed run keeps its color; live previews are undone otherwise.
-    ShowColor(window, state, result == 1 ? request.word[3] : before);
+    ShowColor(window, state, result == 1 ? request.word[kPickerColor] : before);
 }
 
 HMENU CreateViewerMenu(ViewerState& state)
@@ -173,7 +172,7 @@ HWND CreateViewerWindow(HINSTANCE instance, const ViewerOptions& options)
     auto* state = new ViewerState;
     state->options = options;
     state->color = options.color;
-    state->colorChangeMessage = RegisterWindowMessageA("3D color picker");
+    state->colorChangeMessage = RegisterWindowMessageA(kColorChangeMessageName);
     state->frame.SetListener(OnModalStateChanged, state);
     HMENU menu = CreateViewerMenu(*state);
     HWND window = CreateWindowExW(0, kClassName, L"Plexa Viewer", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,

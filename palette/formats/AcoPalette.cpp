@@ -1,12 +1,12 @@
-#include "AcoPalette.h"
+#include "palette/formats/AcoPalette.h"
 
 #include <algorithm>
 #include <string>
 
-#include "ColorNameTable.h"
-#include "FloatColor.h"
-#include "PaletteLists.h"
-#include "SwatchColorSpaces.h"
+#include "palette/ColorNameTable.h"
+#include "color/FloatColor.h"
+#include "palette/formats/PaletteLists.h"
+#include "color/SwatchColorSpaces.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "GimpPalette.h"
+#include "palette/formats/GimpPalette.h"
 
 #include <cstring>
 #include <string>
 
-#include "ColorNameTable.h"
-#include "PaletteLists.h"
-#include "PathNames.h"
-#include "Utf8.h"
+#include "palette/ColorNameTable.h"
+#include "palette/formats/PaletteLists.h"
+#include "common/PathNames.h"
+#include "common/Utf8.h"
 #include "plexa/TextHelpers.h"
 
 namespace {

@@ -11,7 +11,7 @@
 // without a name, and black without a name reads back as an empty slot.
 #pragma once
 
-#include "PaletteSlots.h"
+#include "palette/PaletteSlots.h"
 #include "plexa/jx_COLLECTION.h"
 #include "plexa/jx_STREAM.h"
 

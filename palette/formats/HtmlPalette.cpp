@@ -1,11 +1,11 @@
-#include "HtmlPalette.h"
+#include "palette/formats/HtmlPalette.h"
 
 #include <cstdio>
 #include <string>
 
-#include "AsciiText.h"
-#include "ColorNameTable.h"
-#include "PaletteLists.h"
+#include "common/AsciiText.h"
+#include "palette/ColorNameTable.h"
+#include "palette/formats/PaletteLists.h"
 #include "plexa/TextHelpers.h"
 #include "plexa/jx_REF.h"
 #include "plexa/jx_XML.h"

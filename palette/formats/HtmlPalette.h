@@ -8,8 +8,8 @@
 // XML document.
 #pragma once
 
-#include "PaletteHost.h"
-#include "PaletteSlots.h"
+#include "palette/formats/PaletteHost.h"
+#include "palette/PaletteSlots.h"
 #include "plexa/jx_COLLECTION.h"
 #include "plexa/jx_STREAM.h"
 

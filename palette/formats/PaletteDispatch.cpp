@@ -1,13 +1,13 @@
-#include "PaletteDispatch.h"
+#include "palette/formats/PaletteDispatch.h"
 
 #include <cstring>
 #include <string_view>
 
-#include "AcoPalette.h"
-#include "AsciiText.h"
-#include "GimpPalette.h"
-#include "HtmlPalette.h"
-#include "PathNames.h"
+#include "palette/formats/AcoPalette.h"
+#include "common/AsciiText.h"
+#include "palette/formats/GimpPalette.h"
+#include "palette/formats/HtmlPalette.h"
+#include "common/PathNames.h"
 
 namespace {
 

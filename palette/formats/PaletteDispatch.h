@@ -3,8 +3,8 @@
 // bytes.
 #pragma once
 
-#include "PaletteHost.h"
-#include "PaletteSlots.h"
+#include "palette/formats/PaletteHost.h"
+#include "palette/PaletteSlots.h"
 #include "plexa/jx_COLLECTION.h"
 #include "plexa/jx_STREAM.h"
 

@@ -6,10 +6,10 @@
 
 #include <vector>
 
-#include "FloatColor.h"
-#include "GradientRenderers.h"
-#include "HsvConversion.h"
-#include "SwatchColorSpaces.h"
+#include "color/FloatColor.h"
+#include "color/GradientRenderers.h"
+#include "color/HsvConversion.h"
+#include "color/SwatchColorSpaces.h"
 
 namespace {
 

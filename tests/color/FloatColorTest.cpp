@@ -1,5 +1,5 @@
-#include "FloatColor.h"
-#include "SwatchColorSpaces.h"
+#include "color/FloatColor.h"
+#include "color/SwatchColorSpaces.h"
 
 #include <gtest/gtest.h>
 

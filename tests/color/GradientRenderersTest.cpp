@@ -1,11 +1,11 @@
-#include "GradientRenderers.h"
+#include "color/GradientRenderers.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "FloatColor.h"
-#include "HsvConversion.h"
+#include "color/FloatColor.h"
+#include "color/HsvConversion.h"
 
 namespace {
 

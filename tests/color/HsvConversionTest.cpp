@@ -1,4 +1,4 @@
-#include "HsvConversion.h"
+#include "color/HsvConversion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Utf8.h"
+#include "common/Utf8.h"
 
 #include <gtest/gtest.h>
 

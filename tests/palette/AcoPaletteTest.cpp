@@ -1,9 +1,9 @@
-#include "AcoPalette.h"
+#include "palette/formats/AcoPalette.h"
 
 #include <gtest/gtest.h>
 
-#include "PaletteLists.h"
-#include "PaletteTestSupport.h"
+#include "palette/formats/PaletteLists.h"
+#include "tests/palette/PaletteTestSupport.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "ColorNameTable.h"
+#include "palette/ColorNameTable.h"
 
 #include <gtest/gtest.h>
 
-#include "PaletteTestSupport.h"
-#include "Utf8.h"
+#include "tests/palette/PaletteTestSupport.h"
+#include "common/Utf8.h"
 
 namespace {
 

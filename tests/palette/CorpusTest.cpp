@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "PaletteDispatch.h"
-#include "PaletteLists.h"
-#include "PaletteTestSupport.h"
+#include "palette/formats/PaletteDispatch.h"
+#include "palette/formats/PaletteLists.h"
+#include "tests/palette/PaletteTestSupport.h"
 
 namespace {
 

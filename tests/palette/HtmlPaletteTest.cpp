@@ -1,9 +1,9 @@
-#include "HtmlPalette.h"
+#include "palette/formats/HtmlPalette.h"
 
 #include <gtest/gtest.h>
 
-#include "PaletteLists.h"
-#include "PaletteTestSupport.h"
+#include "palette/formats/PaletteLists.h"
+#include "tests/palette/PaletteTestSupport.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "PaletteCatalogEntries.h"
+#include "palette/PaletteCatalogEntries.h"
 
 #include <gtest/gtest.h>
 

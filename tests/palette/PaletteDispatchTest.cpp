@@ -1,9 +1,9 @@
-#include "PaletteDispatch.h"
+#include "palette/formats/PaletteDispatch.h"
 
 #include <gtest/gtest.h>
 
-#include "PaletteLists.h"
-#include "PaletteTestSupport.h"
+#include "palette/formats/PaletteLists.h"
+#include "tests/palette/PaletteTestSupport.h"
 
 TEST(PaletteDispatch, ChoosesTheWriterByExtension)
 {

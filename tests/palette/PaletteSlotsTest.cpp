@@ -1,8 +1,8 @@
-#include "PaletteSlots.h"
+#include "palette/PaletteSlots.h"
 
 #include <gtest/gtest.h>
 
-#include "PaletteTestSupport.h"
+#include "tests/palette/PaletteTestSupport.h"
 
 namespace {
 

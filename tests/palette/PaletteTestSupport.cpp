@@ -1,13 +1,13 @@
-#include "PaletteTestSupport.h"
+#include "tests/palette/PaletteTestSupport.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 
-#include "MemoryStream.h"
-#include "PaletteLists.h"
-#include "Utf8.h"
+#include "host/plexa/src/MemoryStream.h"
+#include "palette/formats/PaletteLists.h"
+#include "common/Utf8.h"
 #include "plexa/jx_XML.h"
 
 jx_XMLDOCUMENT* TestPaletteHost::CreateXmlDocument() { return ::CreateXmlDocument(); }

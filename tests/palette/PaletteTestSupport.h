@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "ColorNameTable.h"
-#include "PaletteHost.h"
-#include "PaletteSlots.h"
+#include "palette/ColorNameTable.h"
+#include "palette/formats/PaletteHost.h"
+#include "palette/PaletteSlots.h"
 #include "plexa/jx_COLLECTION.h"
 #include "plexa/jx_REF.h"
 #include "plexa/jx_STREAM.h"

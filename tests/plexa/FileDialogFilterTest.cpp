@@ -1,4 +1,4 @@
-#include "FileDialogFilter.h"
+#include "host/plexa/src/FileDialogFilter.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
-#include "FileStream.h"
-#include "MemoryStream.h"
+#include "host/plexa/src/FileStream.h"
+#include "host/plexa/src/MemoryStream.h"
 #include "plexa/jx_CORE.h"
 #include "plexa/jx_REF.h"
 

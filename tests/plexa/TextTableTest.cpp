@@ -1,4 +1,4 @@
-#include "TextTable.h"
+#include "host/plexa/src/TextTable.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "MemoryStream.h"
-#include "Utf8.h"
+#include "host/plexa/src/MemoryStream.h"
+#include "common/Utf8.h"
 #include "plexa/jx_REF.h"
 
 namespace {

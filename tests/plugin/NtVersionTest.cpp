@@ -1,4 +1,4 @@
-#include "NtVersion.h"
+#include "plugin/NtVersion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "PaletteTool.h"
+#include "tools/PaletteTool.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "TestHost.h"
+#include "tests/windows/TestHost.h"
 
 namespace {
 
@@ -28,18 +28,18 @@ protected:
 
 TEST_F(EntryPoint, StartUpRegistersTheTypeAndTheColorMessage)
 {
-    EXPECT_EQ(picker.startupAnswer, 5);
-    const char16_t* displayName = picker.host.Core()->ExtensionDisplayName("ColorPiker");
+    EXPECT_EQ(picker.startupAnswer, kJxStartupAnswer);
+    const char16_t* displayName = picker.host.Core()->ExtensionDisplayName(kColorPikerTypeName);
     ASSERT_NE(displayName, nullptr);
     EXPECT_EQ(std::u16string(displayName), u"Color Picker Dialog");
 }
 
 TEST_F(EntryPoint, AnswersTheQueriesWhateverTheArguments)
 {
-    EXPECT_EQ(Send(0x2010), 148);
-    EXPECT_EQ(Send(0x2010, 12345, -1), 148);
-    EXPECT_EQ(Send(0x201E), 1);
-    EXPECT_EQ(Send(0x201E, 7, 7), 1);
+    EXPECT_EQ(Send(kJxInterfaceVersion), kJxInterfaceVersionAnswer);
+    EXPECT_EQ(Send(kJxInterfaceVersion, 12345, -1), kJxInterfaceVersionAnswer);
+    EXPECT_EQ(Send(kJxQuery), 1);
+    EXPECT_EQ(Send(kJxQuery, 7, 7), 1);
 }
 
 TEST_F(EntryPoint, UnlistedMessagesAnswerZero)
@@ -55,25 +55,25 @@ TEST_F(EntryPoint, UnlistedMessagesAnswerZero)
 TEST_F(EntryPoint, CopiesTheVersionNameAndDescriptionWithTheirTerminators)
 {
     std::size_t next = 0;
-    EXPECT_EQ(CopiedText(0x2020, &next), u"5.5.2.2867 Release");
+    EXPECT_EQ(CopiedText(kJxVersionText, &next), u"5.5.2.2867 Release");
     EXPECT_EQ(next, 19u);
-    EXPECT_EQ(CopiedText(0x2021, &next), u"ColorPicker");
+    EXPECT_EQ(CopiedText(kJxNameText, &next), u"ColorPicker");
     EXPECT_EQ(next, 12u);
-    EXPECT_EQ(CopiedText(0x2022, &next), u"ColorPicker");
+    EXPECT_EQ(CopiedText(kJxDescriptionText, &next), u"ColorPicker");
     EXPECT_EQ(next, 12u);
 }
 
 TEST_F(EntryPoint, CreatesTheExtensionByTypeNameInAnyCase)
 {
     for (const char* name : {"ColorPiker", "colorpiker", "COLORPIKER"}) {
-        auto* extension = reinterpret_cast<jx_COLORPIKER*>(Send(0x11002, reinterpret_cast<INT_PTR>(name)));
+        auto* extension = reinterpret_cast<jx_COLORPIKER*>(Send(kJxCreateExtension, reinterpret_cast<INT_PTR>(name)));
         ASSERT_NE(extension, nullptr) << name;
-        EXPECT_STREQ(extension->GetTypeName(), "ColorPiker");
+        EXPECT_STREQ(extension->GetTypeName(), kColorPikerTypeName);
         EXPECT_EQ(extension->QueryStatus(), 1);
         EXPECT_EQ(extension->Release(), 0);
     }
-    EXPECT_EQ(Send(0x11002, reinterpret_cast<INT_PTR>("ColorPicker")), 0);
-    EXPECT_EQ(Send(0x11002, reinterpret_cast<INT_PTR>("")), 0);
+    EXPECT_EQ(Send(kJxCreateExtension, reinterpret_cast<INT_PTR>("ColorPicker")), 0);
+    EXPECT_EQ(Send(kJxCreateExtension, reinterpret_cast<INT_PTR>("")), 0);
 }
 
 TEST_F(EntryPoint, ExtensionsAreCountedAndTypedLikeHostExtensions)
@@ -95,10 +95,23 @@ TEST_F(EntryPoint, ExtensionsAreCountedAndTypedLikeHostExtensions)
 
 TEST_F(EntryPoint, ShutDownTwiceIsHarmless)
 {
-    EXPECT_EQ(Send(0x2002), 0);
-    EXPECT_EQ(Send(0x2002), 0);
+    EXPECT_EQ(Send(kJxShutdown), 0);
+    EXPECT_EQ(Send(kJxShutdown), 0);
     // The registered message and texts stay usable after shut-down.
-    EXPECT_EQ(CopiedText(0x2021), u"ColorPicker");
+    EXPECT_EQ(CopiedText(kJxNameText), u"ColorPicker");
+}
+
+TEST_F(EntryPoint, ASecondStartUpRegistersNothingAgain)
+{
+    IsolatedHost otherHost;
+    EXPECT_EQ(Send(kJxStartup, reinterpret_cast<INT_PTR>(otherHost.Core()), 0), kJxStartupAnswer);
+    EXPECT_EQ(otherHost.Core()->ExtensionDisplayName(kColorPikerTypeName), nullptr);
+    // After a shut-down the module can be started again.
+    Send(kJxShutdown);
+    EXPECT_EQ(Send(kJxStartup, reinterpret_cast<INT_PTR>(otherHost.Core()),
+                   reinterpret_cast<INT_PTR>(picker.module.Handle())),
+              kJxStartupAnswer);
+    EXPECT_NE(otherHost.Core()->ExtensionDisplayName(kColorPikerTypeName), nullptr);
 }
 
 TEST(EntryPointBeforeStartUp, AnswersWithoutAHost)
@@ -106,7 +119,11 @@ TEST(EntryPointBeforeStartUp, AnswersWithoutAHost)
     PluginModule module;
     ASSERT_TRUE(module.Load(L"ColorPicker.dll"));
     char16_t buffer[32] = {u'x'};
-    EXPECT_EQ(module.Send(0x2021, reinterpret_cast<INT_PTR>(buffer), 0), 1);
+    EXPECT_EQ(module.Send(kJxNameText, reinterpret_cast<INT_PTR>(buffer), 0), 1);
     EXPECT_EQ(buffer[0], u'\0');
-    EXPECT_EQ(module.Send(0x2010, 0, 0), 148);
+    EXPECT_EQ(module.Send(kJxInterfaceVersion, 0, 0), kJxInterfaceVersionAnswer);
+    // A null host cannot be started on, and a null buffer receives nothing.
+    EXPECT_EQ(module.Send(kJxStartup, 0, reinterpret_cast<INT_PTR>(module.Handle())), 0);
+    EXPECT_EQ(module.Send(kJxVersionText, 0, 0), 0);
+    EXPECT_EQ(module.Send(kJxNameText, 0, 0), 0);
 }

@@ -2,10 +2,11 @@
 
 #include <string>
 
-#include "ColorNameTable.h"
-#include "GimpPalette.h"
-#include "PaletteLists.h"
-#include "TestHost.h"
+#include "palette/ColorNameTable.h"
+#include "palette/formats/GimpPalette.h"
+#include "palette/formats/PaletteLists.h"
+#include "resources/ResourceIds.h"
+#include "tests/windows/TestHost.h"
 
 #include <commdlg.h>
 #include <dlgs.h>
@@ -38,7 +39,7 @@ INT_PTR CALLBACK InertDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 // A modeless instance of the picker's dialog template, without its controller.
 HWND CreateTemplateDialog(HMODULE module)
 {
-    return CreateDialogParamW(module, MAKEINTRESOURCEW(101), nullptr, InertDialogProc, 0);
+    return CreateDialogParamW(module, MAKEINTRESOURCEW(IDD_PICKER), nullptr, InertDialogProc, 0);
 }
 
 } // namespace
@@ -156,7 +157,7 @@ TEST_F(HostCore, ControlTexts)
 {
     HWND dialog = CreateTemplateDialog(Module());
     ASSERT_NE(dialog, nullptr);
-    HWND hexField = GetDlgItem(dialog, 1130);
+    HWND hexField = GetDlgItem(dialog, IDC_HEX_FIELD);
     Core()->SetControlText(hexField, u"ff8000");
     char16_t text[100] = {};
     EXPECT_EQ(Core()->GetControlText(hexField, text, 100), 6);
@@ -164,7 +165,7 @@ TEST_F(HostCore, ControlTexts)
     EXPECT_EQ(Core()->GetControlText(hexField, text, 4), 3);
     EXPECT_EQ(std::u16string(text), u"ff8");
     Core()->SetDialogItemText(dialog, 2, u"Close");
-    EXPECT_EQ(WindowText(GetDlgItem(dialog, 2)), u"Close");
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDCANCEL)), u"Close");
     DestroyWindow(dialog);
 }
 
@@ -176,11 +177,11 @@ TEST_F(HostCore, LocalizeDialogReplacesPlaceholdersButNotPictureNames)
     const std::uint32_t texts = Core()->LoadModuleTexts(Module());
     EXPECT_EQ(Core()->LocalizeDialog(texts, dialog), 1);
     EXPECT_EQ(WindowText(dialog), u"Color");
-    EXPECT_EQ(WindowText(GetDlgItem(dialog, 1)), u"Ok");
-    EXPECT_EQ(WindowText(GetDlgItem(dialog, 1125)), u"B");
-    EXPECT_EQ(WindowText(GetDlgItem(dialog, 1036)), u">");
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDOK)), u"Ok");
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_MODE_BLUE)), u"B");
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_SIZE_MODE)), u">");
     // The eyedropper picture keeps the name of its bitmap.
-    EXPECT_NE(WindowText(GetDlgItem(dialog, 1034)), u"");
+    EXPECT_NE(WindowText(GetDlgItem(dialog, IDC_EYEDROPPER)), u"");
     EXPECT_EQ(Core()->LocalizeDialog(0, dialog), 0);
     DestroyWindow(dialog);
 }
@@ -199,7 +200,7 @@ TEST_F(HostCore, FileDialogCancelledLeavesThePath)
     const std::u16string folder = picker.host.UserFolder().Path() + u"\\";
     folder.copy(path, folder.size());
     const std::uint32_t texts = Core()->LoadModuleTexts(Module());
-    EXPECT_FALSE(Core()->ShowFileDialog(owner.Handle(), path, Core()->LookupModuleText(texts, 44), 0));
+    EXPECT_FALSE(Core()->ShowFileDialog(owner.Handle(), path, Core()->LookupModuleText(texts, IDS_OPEN_FILTER), 0));
     EXPECT_EQ(std::u16string(path), folder);
 }
 
@@ -234,7 +235,8 @@ TEST_F(HostCore, BuiltInPalettesOpenAsResourceStreams)
 
 TEST_F(HostCore, EmptySlotBitmapIsTwentyPixelsSquare)
 {
-    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(Module(), MAKEINTRESOURCEW(110), IMAGE_BITMAP, 0, 0, 0));
+    HBITMAP bitmap =
+        static_cast<HBITMAP>(LoadImageW(Module(), MAKEINTRESOURCEW(IDB_EMPTY_SLOT), IMAGE_BITMAP, 0, 0, 0));
     ASSERT_NE(bitmap, nullptr);
     BITMAP info{};
     GetObjectW(bitmap, sizeof info, &info);
@@ -255,7 +257,7 @@ TEST_F(HostCore, FileDialogReturnsTheChosenPath)
     const std::u16string proposed = folder + u"\\palette.html";
     proposed.copy(path, proposed.size());
     const std::uint32_t texts = Core()->LoadModuleTexts(Module());
-    ASSERT_TRUE(Core()->ShowFileDialog(owner.Handle(), path, Core()->LookupModuleText(texts, 45), 1));
+    ASSERT_TRUE(Core()->ShowFileDialog(owner.Handle(), path, Core()->LookupModuleText(texts, IDS_SAVE_FILTER), 1));
     // No extension is added: the writers treat a bare name as a GIMP palette.
     EXPECT_EQ(std::u16string(path), folder + u"\\chosen.gpl");
 }

@@ -2,7 +2,8 @@
 
 #include <map>
 
-#include "TestHost.h"
+#include "resources/ResourceIds.h"
+#include "tests/windows/TestHost.h"
 
 namespace {
 
@@ -25,9 +26,9 @@ protected:
     PickerRequest Request(std::uint32_t color, std::uint32_t options = 0)
     {
         PickerRequest request{};
-        request.word[1] = HandleToULong(requester.Handle());
-        request.word[3] = color;
-        request.word[5] = options;
+        request.word[kPickerRequester] = HandleToULong(requester.Handle());
+        request.word[kPickerColor] = color;
+        request.word[kPickerOptions] = options;
         return request;
     }
 
@@ -39,7 +40,7 @@ protected:
             dialogSeen = dialog;
             modalWhileOpen = frame.IsModal();
             ownerWhileOpen = GetWindow(dialog, GW_OWNER);
-            request.word[3] = kSentinel;
+            request.word[kPickerColor] = kSentinel;
             PostMessageW(dialog, WM_COMMAND, command, 0);
         };
     }
@@ -67,7 +68,7 @@ TEST_F(PickColor, ConfirmedRunWritesTheColorBackInsideTheModalBracket)
     EXPECT_EQ(frame.states, (std::vector<int>{1, 0}));
     EXPECT_FALSE(frame.IsModal());
     // The color the dialog ended with, alpha byte included.
-    EXPECT_EQ(request.word[3], kOrangeHalfAlpha);
+    EXPECT_EQ(request.word[kPickerColor], kOrangeHalfAlpha);
 }
 
 TEST_F(PickColor, CancelledRunLeavesWordThreeAsTheCallerSetIt)
@@ -76,7 +77,7 @@ TEST_F(PickColor, CancelledRunLeavesWordThreeAsTheCallerSetIt)
     PickerRequest request = Request(kOrangeHalfAlpha);
     AnswerWith(IDCANCEL, request);
     EXPECT_EQ(extension->PickColor(&request), 0);
-    EXPECT_EQ(request.word[3], kSentinel);
+    EXPECT_EQ(request.word[kPickerColor], kSentinel);
     EXPECT_EQ(frame.states, (std::vector<int>{1, 0}));
 }
 
@@ -87,7 +88,7 @@ TEST_F(PickColor, RunsWithoutAFrameBehindTheMainWindow)
     PickerRequest request = Request(0x00FF0000);
     AnswerWith(IDOK, request);
     EXPECT_EQ(extension->PickColor(&request), 1);
-    EXPECT_EQ(request.word[3], 0x00FF0000u);
+    EXPECT_EQ(request.word[kPickerColor], 0x00FF0000u);
     EXPECT_TRUE(frame.states.empty());
 }
 
@@ -98,7 +99,7 @@ TEST_F(PickColor, EachRunIsAFreshDialog)
         PickerRequest request = Request(color);
         AnswerWith(IDOK, request);
         EXPECT_EQ(extension->PickColor(&request), 1);
-        EXPECT_EQ(request.word[3], color);
+        EXPECT_EQ(request.word[kPickerColor], color);
     }
     EXPECT_EQ(frame.states, (std::vector<int>{1, 0, 1, 0, 1, 0}));
 }
@@ -108,9 +109,19 @@ TEST_F(PickColor, TheDialogIsTemplate101Localized)
     ASSERT_NE(extension, nullptr);
     PickerRequest request = Request(0);
     const std::map<int, std::u16string> expectedTexts = {
-        {0, u"Color"},        {1, u"Ok"},          {2, u"Cancel"},  {9, u"Help"},    {1036, u">"},
-        {1028, u"Original:"}, {1029, u"Current:"}, {1030, u"Hex:"}, {1031, u"RGB:"}, {1032, u"Palette"},
-        {1123, u"R"},         {1126, u"H"},        {1129, u"A"},
+        {0, u"Color"},
+        {IDOK, u"Ok"},
+        {IDCANCEL, u"Cancel"},
+        {IDC_HELP_BUTTON, u"Help"},
+        {IDC_SIZE_MODE, u">"},
+        {IDC_ORIGINAL_LABEL, u"Original:"},
+        {IDC_CURRENT_LABEL, u"Current:"},
+        {IDC_HEX_LABEL, u"Hex:"},
+        {IDC_RGB_LABEL, u"RGB:"},
+        {IDC_PALETTE_LABEL, u"Palette"},
+        {IDC_MODE_RED, u"R"},
+        {IDC_MODE_HUE, u"H"},
+        {IDC_ALPHA_LABEL, u"A"},
     };
     std::map<int, std::u16string> texts;
     LONG_PTR style = 0;
@@ -121,10 +132,11 @@ TEST_F(PickColor, TheDialogIsTemplate101Localized)
         for (const auto& [id, text] : expectedTexts)
             texts[id] = WindowText(id ? GetDlgItem(dialog, id) : dialog);
         style = GetWindowLongPtrW(dialog, GWL_STYLE);
-        placeholderVisible = IsWindowVisible(GetDlgItem(dialog, 1025)) || IsWindowVisible(GetDlgItem(dialog, 1026));
-        GetClassNameW(GetDlgItem(dialog, 3006), spinClass, 32);
-        GetClassNameW(GetDlgItem(dialog, 1131), toolbarClass, 32);
-        GetWindowRect(GetDlgItem(dialog, 1026), &shelf);
+        placeholderVisible =
+            IsWindowVisible(GetDlgItem(dialog, IDC_FIELD)) || IsWindowVisible(GetDlgItem(dialog, IDC_SHELF));
+        GetClassNameW(GetDlgItem(dialog, IDC_RED_SPIN), spinClass, 32);
+        GetClassNameW(GetDlgItem(dialog, IDC_PALETTE_TOOLBAR), toolbarClass, 32);
+        GetWindowRect(GetDlgItem(dialog, IDC_SHELF), &shelf);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&shelf), 2);
         MapDialogRect(dialog, &expectedShelf);
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);

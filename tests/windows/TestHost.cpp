@@ -1,4 +1,4 @@
-#include "TestHost.h"
+#include "tests/windows/TestHost.h"
 
 #include <gtest/gtest.h>
 #include <shellapi.h>
@@ -82,7 +82,7 @@ RequesterWindow::RequesterWindow(jx_FRAME* frame)
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kRequesterClass;
     RegisterClassExW(&windowClass);
-    colorChangeMessage = RegisterWindowMessageA("3D color picker");
+    colorChangeMessage = RegisterWindowMessageA(kColorChangeMessageName);
     window = CreateWindowExW(0, kRequesterClass, L"Requester", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
                              GetModuleHandleW(nullptr), this);
     SetWindowLongPtrW(window, 0, reinterpret_cast<LONG_PTR>(frame));

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "PluginModule.h"
+#include "host/viewer/PluginModule.h"
 #include "plexa/HostCore.h"
 
 // A fresh folder under the system's temporary folder, removed at the end.

@@ -1,4 +1,4 @@
-#include "AnsiCodePage.h"
+#include "host/plexa/src/AnsiCodePage.h"
 
 std::string Utf16ToAnsi(std::u16string_view text)
 {

@@ -1,4 +1,4 @@
-#include "AnsiCodePage.h"
+#include "host/plexa/src/AnsiCodePage.h"
 
 #include <windows.h>
 

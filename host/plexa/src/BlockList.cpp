@@ -1,4 +1,4 @@
-#include "BlockList.h"
+#include "host/plexa/src/BlockList.h"
 
 #include <algorithm>
 

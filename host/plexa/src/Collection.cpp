@@ -1,6 +1,6 @@
 #include "plexa/jx_COLLECTION.h"
 
-#include "BlockList.h"
+#include "host/plexa/src/BlockList.h"
 
 jx_COLLECTION* jx_COLLECTION::Create(int, int) { return new jx_COLLECTION(); }
 

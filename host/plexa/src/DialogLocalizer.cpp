@@ -1,4 +1,4 @@
-#include "DialogLocalizer.h"
+#include "host/plexa/src/DialogLocalizer.h"
 
 #include "plexa/Win32Text.h"
 

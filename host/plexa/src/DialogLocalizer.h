@@ -4,6 +4,6 @@
 
 #include <windows.h>
 
-#include "TextTable.h"
+#include "host/plexa/src/TextTable.h"
 
 void LocalizeDialogTexts(const TextTable& texts, HWND dialog);

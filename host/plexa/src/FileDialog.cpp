@@ -1,11 +1,11 @@
-#include "FileDialog.h"
+#include "host/plexa/src/FileDialog.h"
 
 #include <commdlg.h>
 
 #include <algorithm>
 #include <string>
 
-#include "FileDialogFilter.h"
+#include "host/plexa/src/FileDialogFilter.h"
 #include "plexa/Win32Text.h"
 
 namespace {

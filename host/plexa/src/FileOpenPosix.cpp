@@ -1,8 +1,8 @@
-#include "FileOpen.h"
+#include "host/plexa/src/FileOpen.h"
 
 #include <string>
 
-#include "Utf8.h"
+#include "common/Utf8.h"
 
 // Paths go to the C library as UTF-8.
 std::FILE* OpenFile(std::u16string_view path, FileAccess access)

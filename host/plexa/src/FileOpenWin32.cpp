@@ -1,4 +1,4 @@
-#include "FileOpen.h"
+#include "host/plexa/src/FileOpen.h"
 
 #include <fcntl.h>
 #include <io.h>

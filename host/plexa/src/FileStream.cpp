@@ -1,8 +1,8 @@
-#include "FileStream.h"
+#include "host/plexa/src/FileStream.h"
 
 #include <algorithm>
 
-#include "FileOpen.h"
+#include "host/plexa/src/FileOpen.h"
 #include "plexa/jx_CORE.h"
 
 FileStream::FileStream(std::FILE* openFile, std::u16string filePath) : file(openFile), path(std::move(filePath)) {}

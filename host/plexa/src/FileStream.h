@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "StreamBase.h"
+#include "host/plexa/src/StreamBase.h"
 
 class FileStream final : public StreamBase {
 public:

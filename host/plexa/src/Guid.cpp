@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "AsciiText.h"
+#include "common/AsciiText.h"
 
 namespace {
 

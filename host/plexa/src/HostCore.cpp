@@ -11,14 +11,14 @@
 #include <string_view>
 #include <vector>
 
-#include "AsciiText.h"
-#include "DialogLocalizer.h"
-#include "FileDialog.h"
-#include "FileStream.h"
-#include "HostWindowClasses.h"
-#include "MemoryStream.h"
-#include "RegistrySettings.h"
-#include "TextTable.h"
+#include "common/AsciiText.h"
+#include "host/plexa/src/DialogLocalizer.h"
+#include "host/plexa/src/FileDialog.h"
+#include "host/plexa/src/FileStream.h"
+#include "host/plexa/src/HostWindowClasses.h"
+#include "host/plexa/src/MemoryStream.h"
+#include "host/plexa/src/RegistrySettings.h"
+#include "host/plexa/src/TextTable.h"
 #include "plexa/Win32Text.h"
 #include "plexa/jx_XML.h"
 

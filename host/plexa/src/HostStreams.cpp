@@ -1,7 +1,7 @@
 #include "plexa/HostStreams.h"
 
-#include "FileStream.h"
-#include "MemoryStream.h"
+#include "host/plexa/src/FileStream.h"
+#include "host/plexa/src/MemoryStream.h"
 
 jx_STREAM* OpenHostFileStream(const char16_t* path, int mode) { return OpenFileStream(path, mode); }
 

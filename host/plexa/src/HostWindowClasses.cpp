@@ -1,4 +1,4 @@
-#include "HostWindowClasses.h"
+#include "host/plexa/src/HostWindowClasses.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #include "plexa/jx_EXTENSION.h"
 #include "plexa/jx_CORE.h"
 
-#include "AsciiText.h"
+#include "common/AsciiText.h"
 
 jx_interface::jx_interface() : references(1) {}
 

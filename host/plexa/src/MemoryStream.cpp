@@ -1,4 +1,4 @@
-#include "MemoryStream.h"
+#include "host/plexa/src/MemoryStream.h"
 
 #include <algorithm>
 #include <cstdint>

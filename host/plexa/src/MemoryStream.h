@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "StreamBase.h"
+#include "host/plexa/src/StreamBase.h"
 
 class MemoryStream final : public StreamBase {
 public:

@@ -1,11 +1,11 @@
-#include "RegistrySettings.h"
+#include "host/plexa/src/RegistrySettings.h"
 
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "AnsiCodePage.h"
+#include "host/plexa/src/AnsiCodePage.h"
 #include "plexa/Win32Text.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // section (and group), integers as REG_DWORD, floats as REG_SZ text.
 #pragma once
 
-#include "SettingsStore.h"
+#include "host/plexa/src/SettingsStore.h"
 
 class RegistrySettings final : public SettingsStore {
 public:

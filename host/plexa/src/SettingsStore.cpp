@@ -1,4 +1,4 @@
-#include "SettingsStore.h"
+#include "host/plexa/src/SettingsStore.h"
 
 #include "plexa/jx_GUID.h"
 

@@ -1,4 +1,4 @@
-#include "StreamBase.h"
+#include "host/plexa/src/StreamBase.h"
 
 #include <algorithm>
 #include <cstdarg>

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "AnsiCodePage.h"
-#include "Utf16Format.h"
+#include "host/plexa/src/AnsiCodePage.h"
+#include "host/plexa/src/Utf16Format.h"
 
 bool AddSlash(char16_t* path, int size)
 {

@@ -1,6 +1,6 @@
-#include "TextTable.h"
+#include "host/plexa/src/TextTable.h"
 
-#include "AnsiCodePage.h"
+#include "host/plexa/src/AnsiCodePage.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "Utf16Format.h"
+#include "host/plexa/src/Utf16Format.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
-#include "AnsiCodePage.h"
+#include "host/plexa/src/AnsiCodePage.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // and its saving as UTF-8 markup.
 #include <string>
 
-#include "Utf8.h"
-#include "XmlNode.h"
-#include "XmlParser.h"
+#include "common/Utf8.h"
+#include "host/plexa/src/XmlNode.h"
+#include "host/plexa/src/XmlParser.h"
 #include "plexa/jx_STREAM.h"
 
 namespace {

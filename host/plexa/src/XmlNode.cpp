@@ -1,6 +1,6 @@
-#include "XmlNode.h"
+#include "host/plexa/src/XmlNode.h"
 
-#include "TextTable.h"
+#include "host/plexa/src/TextTable.h"
 
 XmlNode::XmlNode(int nodeKind, const char16_t* nodeName, XmlNode* parentNode, int position)
     : kind(nodeKind), name(nodeName), parent(parentNode), index(position)

@@ -1,10 +1,10 @@
-#include "XmlParser.h"
+#include "host/plexa/src/XmlParser.h"
 
 #include <string>
 
-#include "AsciiText.h"
-#include "Utf8.h"
-#include "XmlNode.h"
+#include "common/AsciiText.h"
+#include "common/Utf8.h"
+#include "host/plexa/src/XmlNode.h"
 
 namespace {
 

@@ -34,12 +34,33 @@ protected:
     ~jx_EXTENSION() = default;
 };
 
-// Nine 32-bit words owned by the caller of PickColor. Word 1 is the requester
-// window, word 3 the color (in and out), word 5 the option bits; the module
-// reads no other word.
+// The extension type of color pickers, compared ignoring case.
+inline constexpr char kColorPikerTypeName[] = "ColorPiker";
+
+// Nine 32-bit words owned by the caller of PickColor; the picker reads only
+// the three named below.
 struct PickerRequest {
     std::uint32_t word[9];
 };
+
+// Word indexes of a PickerRequest.
+enum PickerRequestWord : int {
+    // The requester window (a handle in 32 bits): owner of the dialog and
+    // receiver of kColorChangeMessageName while it runs.
+    kPickerRequester = 1,
+    // In: the original color, a CRGBA with its alpha in the top byte. Out:
+    // the chosen color, written only when PickColor answers nonzero.
+    kPickerColor = 3,
+    kPickerOptions = 5,
+};
+
+// Option bits of word kPickerOptions.
+inline constexpr std::uint32_t kPickerCloseOnly = 0x20000000; // no OK button; Cancel reads "Close"
+inline constexpr std::uint32_t kPickerAlpha = 0x10000000;     // edit the alpha channel too
+
+// The registered window message (RegisterWindowMessageA) sent to the
+// requester with each new current color: wParam the CRGBA, lParam 0.
+inline constexpr char kColorChangeMessageName[] = "3D color picker";
 
 class PLEXA_API jx_COLORPIKER : public jx_EXTENSION {
 public:

@@ -1,4 +1,4 @@
-#include "PathNames.h"
+#include "common/PathNames.h"
 
 int GetFileNameOffset(const char16_t* path)
 {
