@@ -23,13 +23,23 @@ echo "No display: running the viewer on a private X display."
 start_xvfb
 wine "$viewer" --pick &
 viewer_pid=$!
+picker_open=no
 for _ in $(seq 120); do
-    xdotool search --name '^Color$' >/dev/null 2>&1 && break
+    if xdotool search --name '^Color$' >/dev/null 2>&1; then
+        picker_open=yes
+        break
+    fi
     sleep 0.5
 done
-sleep 1
 screenshot="$repo/build/viewer-screenshot.png"
-import -window root "$screenshot"
+if [ $picker_open = yes ]; then
+    sleep 1
+    import -window root "$screenshot"
+fi
 kill $viewer_pid 2>/dev/null || true
 wineserver -k 2>/dev/null || true
+if [ $picker_open = no ]; then
+    echo "The picker did not open within 60 seconds; no screenshot was taken." >&2
+    exit 1
+fi
 echo "Screenshot of the viewer with the picker open: $screenshot"

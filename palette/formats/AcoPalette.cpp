@@ -109,7 +109,10 @@ void ReadVersion2Swatches(jx_STREAM* stream, int count, jx_COLLECTION* colors, j
         const std::u16string name = ReadName(stream, static_cast<std::uint16_t>(std::max(length, 0)));
         const std::uint32_t color = ColorOrReport(swatch, host);
         AppendColor(colors, color == 0 && name.empty() ? EMPTY_SLOT : color);
-        // Like the other readers, a pair already named is not named twice.
+        // A pair already in the table is not added again, as the GIMP and
+        // HTML readers do. The table keeps equal pairs, so a file that
+        // repeats a named swatch (the same color in two groups of an export)
+        // would otherwise show the name twice in the color's tooltip.
         if (!name.empty())
             AddColorNameIfNew(names, color, name.c_str());
     }

@@ -102,6 +102,14 @@ TEST(AcoPaletteReader, TakesNamesFromTheSecondSection)
     EXPECT_EQ(read.result.names, std::vector<std::string>{"0000ff:R"});
 }
 
+TEST(AcoPaletteReader, ARepeatedNamedSwatchIsNamedOnce)
+{
+    const std::string red = Words({0, 65535, 0, 0, 0, 0, 2, 'R', 0});
+    const AcoRead read = ReadAco(Words({2, 3}) + red + red + Words({0, 65535, 0, 0, 0, 0, 2, 'r', 0}));
+    EXPECT_EQ(read.result.colors, (std::vector<std::uint32_t>{kRed, kRed, kRed}));
+    EXPECT_EQ(read.result.names, (std::vector<std::string>{"0000ff:R", "0000ff:r"}));
+}
+
 TEST(AcoPaletteReader, ConvertsEveryColorSpace)
 {
     struct Case {

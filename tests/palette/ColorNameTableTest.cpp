@@ -21,7 +21,7 @@ std::string Names(const CAColorName& holder, std::uint32_t color)
 
 } // namespace
 
-TEST(CompareColorNameEntries, OrdersByColorThenByTextWithoutCase)
+TEST(CompareColorNameEntries, OrdersByColorThenByTextCodeUnits)
 {
     const ColorNameEntry red{kRed, u"Red", {}};
     const ColorNameEntry lowerRed{kRed, u"red", {}};

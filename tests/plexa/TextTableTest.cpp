@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 TEST(TextTable, ReadsEntriesSkippingCommentsBlankAndBrokenLines)
@@ -66,32 +63,6 @@ TEST(TextTable, HugeNumbersAreNoEntries)
     TextTable table;
     table.Parse("99999999999999999999=\"overflow\"\n");
     EXPECT_EQ(table.Count(), 0);
-}
-
-TEST(TextTable, ModuleLanguageTableHasEveryEntryWhole)
-{
-    const std::filesystem::path file = std::filesystem::path(PROJECT_SOURCE_DIR) / "resources/LanguageEn.lng";
-    std::ifstream in(file, std::ios::binary);
-    ASSERT_TRUE(in) << file;
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    TextTable table;
-    table.Parse(text);
-    EXPECT_EQ(table.Count(), 65);
-    EXPECT_EQ(std::u16string(table.Lookup(4)), u"Color Picker Dialog");
-    EXPECT_EQ(std::u16string(table.Lookup(44)),
-              u"Palette|All palette files|*.html;*.gpl;*.aco|Palette (*.html)|*.html|GIMP Palette (*.gpl)|*.gpl|"
-              u"ACO file (*.aco)|*.aco|All Files (*.*)|*.*|");
-    EXPECT_EQ(std::u16string(table.Lookup(45)),
-              u"Palette|Palette (*.html)|*.html|GIMP Palette (*.gpl)|*.gpl|ACO file (*.aco)|*.aco|"
-              u"All Files (*.*)|*.*|");
-    EXPECT_EQ(std::u16string(table.Lookup(61)), u"Pick color from screen");
-    EXPECT_EQ(std::u16string(table.Lookup(65)),
-              u"Left mouse button + Ctrl\nor Right mouse button to reset current slot");
-    EXPECT_EQ(std::u16string(table.Lookup(98)), u"Palette before edit");
-    // Every line ends in CR LF.
-    EXPECT_EQ(text.find("\n"), text.find("\r\n") + 1);
-    for (std::size_t i = 0; (i = text.find('\n', i + 1)) != std::string::npos;)
-        EXPECT_EQ(text[i - 1], '\r') << "line end at byte " << i;
 }
 
 TEST(PlaceholderTextId, AcceptsOnlyHashAndDigits)

@@ -1,6 +1,7 @@
 // The window classes the host lends to module dialogs: "JX_Toolbar" and
-// "JX_UPDOWN". Both keep the pointer to their host object in window long 0;
-// a window whose object is null is a placeholder that a dialog leaves alone.
+// "JX_UPDOWN". For now both are inert placeholders (default window
+// procedure, a null object in window long 0) that let a dialog template
+// naming them be created; a dialog leaves a window without an object alone.
 #pragma once
 
 void RegisterHostWindowClasses();

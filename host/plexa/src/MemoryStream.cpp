@@ -30,9 +30,11 @@ std::int32_t MemoryStream::Tell() { return position; }
 
 int MemoryStream::Read(void* buffer, int count)
 {
-    if (!buffer || count <= 0)
+    // Nothing is read at or past the end; the data pointer is offset only
+    // within the data (an empty stream has none at all).
+    if (!buffer || count <= 0 || position >= size)
         return 0;
-    const int available = std::max(0, std::min(count, size - position));
+    const int available = std::min(count, size - position);
     std::memcpy(buffer, Data() + position, static_cast<std::size_t>(available));
     position += available;
     return available;

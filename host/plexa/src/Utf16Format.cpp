@@ -49,12 +49,12 @@ private:
     bool cut = false;
 };
 
-struct Spec {
+struct Conversion {
     std::string flags;
     int width = -1;
     int precision = -1;
     std::string lengthModifier;
-    char16_t conversion = 0;
+    char16_t specifier = 0;
     bool leftAlign = false;
 };
 
@@ -69,91 +69,91 @@ int ReadNumber(const char16_t*& p)
 }
 
 // Parses the part after '%'; p is left after the conversion character.
-Spec ParseSpec(const char16_t*& p, va_list& args)
+Conversion ParseConversion(const char16_t*& p, va_list& args)
 {
-    Spec spec;
+    Conversion conversion;
     while (*p == u'-' || *p == u'+' || *p == u' ' || *p == u'#' || *p == u'0') {
         if (*p == u'-')
-            spec.leftAlign = true;
-        spec.flags.push_back(static_cast<char>(*p++));
+            conversion.leftAlign = true;
+        conversion.flags.push_back(static_cast<char>(*p++));
     }
     if (*p == u'*') {
         ++p;
-        spec.width = va_arg(args, int);
-        if (spec.width < 0) {
-            spec.leftAlign = true;
-            spec.flags.push_back('-');
-            spec.width = -spec.width;
+        conversion.width = va_arg(args, int);
+        if (conversion.width < 0) {
+            conversion.leftAlign = true;
+            conversion.flags.push_back('-');
+            conversion.width = -conversion.width;
         }
     } else if (*p >= u'0' && *p <= u'9') {
-        spec.width = ReadNumber(p);
+        conversion.width = ReadNumber(p);
     }
     if (*p == u'.') {
         ++p;
         if (*p == u'*') {
             ++p;
-            spec.precision = va_arg(args, int); // negative: as if none was given
+            conversion.precision = va_arg(args, int); // negative: as if none was given
         } else {
-            spec.precision = ReadNumber(p);
+            conversion.precision = ReadNumber(p);
         }
     }
     while (*p == u'h' || *p == u'l' || *p == u'z' || *p == u'j' || *p == u't' || *p == u'L')
-        spec.lengthModifier.push_back(static_cast<char>(*p++));
-    spec.conversion = *p;
+        conversion.lengthModifier.push_back(static_cast<char>(*p++));
+    conversion.specifier = *p;
     if (*p)
         ++p;
-    spec.width = std::min(spec.width, kMaxWidth);
-    spec.precision = std::min(spec.precision, kMaxPrecision);
-    return spec;
+    conversion.width = std::min(conversion.width, kMaxWidth);
+    conversion.precision = std::min(conversion.precision, kMaxPrecision);
+    return conversion;
 }
 
 // The narrow printf format for one number, with the length modifier given.
-std::string NarrowSpec(const Spec& spec, const char* lengthModifier)
+std::string NarrowConversion(const Conversion& conversion, const char* lengthModifier)
 {
-    std::string narrow = "%" + spec.flags;
-    if (spec.width >= 0)
-        narrow += std::to_string(spec.width);
-    if (spec.precision >= 0)
-        narrow += "." + std::to_string(spec.precision);
+    std::string narrow = "%" + conversion.flags;
+    if (conversion.width >= 0)
+        narrow += std::to_string(conversion.width);
+    if (conversion.precision >= 0)
+        narrow += "." + std::to_string(conversion.precision);
     narrow += lengthModifier;
-    narrow.push_back(static_cast<char>(spec.conversion));
+    narrow.push_back(static_cast<char>(conversion.specifier));
     return narrow;
 }
 
-void PutText(Output& out, const Spec& spec, const char16_t* text, int length)
+void PutText(Output& out, const Conversion& conversion, const char16_t* text, int length)
 {
-    if (spec.precision >= 0)
-        length = std::min(length, spec.precision);
-    const int padding = std::max(spec.width - length, 0);
-    if (!spec.leftAlign)
+    if (conversion.precision >= 0)
+        length = std::min(length, conversion.precision);
+    const int padding = std::max(conversion.width - length, 0);
+    if (!conversion.leftAlign)
         out.Pad(padding);
     for (int i = 0; i < length; ++i)
         out.Put(text[i]);
-    if (spec.leftAlign)
+    if (conversion.leftAlign)
         out.Pad(padding);
 }
 
-void PutString(Output& out, const Spec& spec, va_list& args)
+void PutString(Output& out, const Conversion& conversion, va_list& args)
 {
-    if (spec.lengthModifier == "h") {
+    if (conversion.lengthModifier == "h") {
         const char* narrow = va_arg(args, const char*);
         const std::u16string wide = AnsiToUtf16(narrow ? narrow : "(null)");
-        PutText(out, spec, wide.c_str(), static_cast<int>(wide.size()));
+        PutText(out, conversion, wide.c_str(), static_cast<int>(wide.size()));
         return;
     }
     const char16_t* text = va_arg(args, const char16_t*);
     if (!text)
         text = u"(null)";
     int length = 0;
-    while (text[length] && (spec.precision < 0 || length < spec.precision))
+    while (text[length] && (conversion.precision < 0 || length < conversion.precision))
         ++length;
-    PutText(out, spec, text, length);
+    PutText(out, conversion, text, length);
 }
 
-void PutInteger(Output& out, const Spec& spec, va_list& args)
+void PutInteger(Output& out, const Conversion& conversion, va_list& args)
 {
-    const std::string& m = spec.lengthModifier;
-    const bool isSigned = spec.conversion == u'd' || spec.conversion == u'i';
+    const std::string& m = conversion.lengthModifier;
+    const bool isSigned = conversion.specifier == u'd' || conversion.specifier == u'i';
     char text[kNumberBuffer];
     if (isSigned) {
         long long value = 0;
@@ -169,7 +169,7 @@ void PutInteger(Output& out, const Spec& spec, va_list& args)
             value = static_cast<short>(value);
         else if (m == "hh")
             value = static_cast<signed char>(value);
-        std::snprintf(text, sizeof text, NarrowSpec(spec, "ll").c_str(), value);
+        std::snprintf(text, sizeof text, NarrowConversion(conversion, "ll").c_str(), value);
     } else {
         unsigned long long value = 0;
         if (m == "l")
@@ -184,17 +184,17 @@ void PutInteger(Output& out, const Spec& spec, va_list& args)
             value = static_cast<unsigned short>(value);
         else if (m == "hh")
             value = static_cast<unsigned char>(value);
-        std::snprintf(text, sizeof text, NarrowSpec(spec, "ll").c_str(), value);
+        std::snprintf(text, sizeof text, NarrowConversion(conversion, "ll").c_str(), value);
     }
     out.PutAscii(text);
 }
 
-void PutFloat(Output& out, const Spec& spec, va_list& args)
+void PutFloat(Output& out, const Conversion& conversion, va_list& args)
 {
     const double value =
-        spec.lengthModifier == "L" ? static_cast<double>(va_arg(args, long double)) : va_arg(args, double);
+        conversion.lengthModifier == "L" ? static_cast<double>(va_arg(args, long double)) : va_arg(args, double);
     char text[kNumberBuffer];
-    std::snprintf(text, sizeof text, NarrowSpec(spec, "").c_str(), value);
+    std::snprintf(text, sizeof text, NarrowConversion(conversion, "").c_str(), value);
     out.PutAscii(text);
 }
 
@@ -211,17 +211,19 @@ int FormatUtf16(char16_t* buffer, int size, const char16_t* format, va_list args
             continue;
         }
         ++p;
-        const Spec spec = ParseSpec(p, rest);
-        switch (spec.conversion) {
+        const Conversion conversion = ParseConversion(p, rest);
+        switch (conversion.specifier) {
         case u'%':
             out.Put(u'%');
             break;
         case u's':
-            PutString(out, spec, rest);
+            PutString(out, conversion, rest);
             break;
         case u'c': {
             const auto unit = static_cast<char16_t>(va_arg(rest, int));
-            PutText(out, Spec{spec.flags, spec.width, -1, {}, spec.conversion, spec.leftAlign}, &unit, 1);
+            PutText(out,
+                    Conversion{conversion.flags, conversion.width, -1, {}, conversion.specifier, conversion.leftAlign},
+                    &unit, 1);
             break;
         }
         case u'd':
@@ -230,7 +232,7 @@ int FormatUtf16(char16_t* buffer, int size, const char16_t* format, va_list args
         case u'o':
         case u'x':
         case u'X':
-            PutInteger(out, spec, rest);
+            PutInteger(out, conversion, rest);
             break;
         case u'f':
         case u'F':
@@ -240,7 +242,7 @@ int FormatUtf16(char16_t* buffer, int size, const char16_t* format, va_list args
         case u'G':
         case u'a':
         case u'A':
-            PutFloat(out, spec, rest);
+            PutFloat(out, conversion, rest);
             break;
         case u'p': {
             char text[64];
