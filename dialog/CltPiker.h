@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "color/ColorTypes.h"
+#include "color/ColorModel.h"
 #include "plexa/jx_EXTENSION.h"
 
 class CCltPiker {
@@ -18,7 +18,8 @@ public:
     HWND hDlg = nullptr;
     // The caller's request, copied before the dialog starts.
     PickerRequest request = {};
-    // The color being edited. All ones until the dialog installs the
-    // request's color, so a dialog that never started reports 0xFFFFFFFF.
-    CRGBA currentColor{0xFFFFFFFF};
+    // The color being edited (`currentColor`, `currentHsv`, `alphaEnabled`).
+    // All ones until the dialog installs the request's color, so a dialog
+    // that never started reports 0xFFFFFFFF.
+    CColorModel color;
 };

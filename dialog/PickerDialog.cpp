@@ -13,7 +13,7 @@ INT_PTR OnInitDialog(HWND dialog, CCltPiker* controller)
         HostObject->LocalizeDialog(LanguageCookie, dialog);
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(controller));
     controller->hDlg = dialog;
-    controller->currentColor = CRGBA(controller->request.word[kPickerColor]);
+    controller->color.Install(CRGBA(controller->request.word[kPickerColor]));
     return TRUE;
 }
 

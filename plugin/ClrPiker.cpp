@@ -47,7 +47,7 @@ int RunPickerDialog(PickerRequest& request)
         result = DialogBoxParamW(static_cast<HINSTANCE>(ModuleInstance), MAKEINTRESOURCEW(IDD_PICKER), owner,
                                  PickerDialogProc, reinterpret_cast<LPARAM>(&controller));
         if (result != 0)
-            request.word[kPickerColor] = controller.currentColor.value;
+            request.word[kPickerColor] = controller.color.currentColor.value;
     }
     return static_cast<int>(result);
 }

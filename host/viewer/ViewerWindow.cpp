@@ -3,6 +3,8 @@
 #include <cwchar>
 #include <vector>
 
+#include "common/GdiOwners.h"
+#include "common/NoThrowBoundary.h"
 #include "host/viewer/ShadedSphere.h"
 #include "plexa/HostCore.h"
 #include "plexa/jx_EXTENSION.h"
@@ -77,8 +79,8 @@ HMENU CreateViewerMenu(ViewerState& state)
 
 void OnPaint(HWND window, ViewerState& state)
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
+    const PaintDc paint(window);
+    HDC dc = paint.get();
     RECT client;
     GetClientRect(window, &client);
     const int width = client.right;
@@ -95,7 +97,6 @@ void OnPaint(HWND window, ViewerState& state)
         info.bmiHeader.biCompression = BI_RGB;
         SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, state.pixels.data(), &info, DIB_RGB_COLORS);
     }
-    EndPaint(window, &paint);
 }
 
 void OnCommand(HWND window, ViewerState& state, UINT command)
@@ -115,7 +116,7 @@ void OnCommand(HWND window, ViewerState& state, UINT command)
     }
 }
 
-LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     ViewerState* state = State(window);
     if (message == WM_NCCREATE) {
@@ -153,6 +154,11 @@ LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     default:
         return DefWindowProcW(window, message, wParam, lParam);
     }
+}
+
+LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallWithoutThrowing<LRESULT>(0, [&] { return Dispatch(window, message, wParam, lParam); });
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "host/plexa/src/DialogLocalizer.h"
 
+#include "common/NoThrowBoundary.h"
 #include "plexa/Win32Text.h"
 
 namespace {
@@ -27,8 +28,10 @@ void LocalizeWindow(const TextTable& texts, HWND window)
 
 BOOL CALLBACK LocalizeChild(HWND child, LPARAM texts)
 {
-    LocalizeWindow(*reinterpret_cast<const TextTable*>(texts), child);
-    return TRUE;
+    return CallWithoutThrowing<BOOL>(TRUE, [&] {
+        LocalizeWindow(*reinterpret_cast<const TextTable*>(texts), child);
+        return TRUE;
+    });
 }
 
 } // namespace

@@ -1,0 +1,92 @@
+// The owners of drawing resources and the controls' pixel buffers, with the
+// real GDI: what they make is gone when they are, and a buffer's pixel view
+// addresses the bitmap as the screen shows it.
+#include <gtest/gtest.h>
+
+#include "color/BitmapBuffer.h"
+#include "common/GdiOwners.h"
+
+namespace {
+
+bool IsGdiObject(HGDIOBJ object) { return GetObjectType(object) != 0; }
+
+} // namespace
+
+TEST(BitmapBuffer, ItsViewIsTheBitmapWithTheTopRowFirst)
+{
+    CBitmapBuffer buffer;
+    ASSERT_TRUE(buffer.Create(5, 3));
+    const PixelView view = buffer.View();
+    EXPECT_EQ(view.stride, 16);
+    FillPixels(view.MemoryRow(0), 5 * 3, CRGBA(0));
+    PutPixel(view.RowFromTop(0), CRGBA(0x000000FF));
+    PutPixel(view.RowFromTop(2) + 3 * 4, CRGBA(0x00FF0000));
+
+    const MemoryDc dc(nullptr);
+    const SelectedObject selected(dc.get(), buffer.Bitmap());
+    EXPECT_EQ(GetPixel(dc.get(), 0, 0), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(dc.get(), 4, 2), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(dc.get(), 1, 1), RGB(0, 0, 0));
+}
+
+TEST(BitmapBuffer, RecreatingOrDestroyingDeletesTheBitmap)
+{
+    HBITMAP first = nullptr;
+    HBITMAP second = nullptr;
+    {
+        CBitmapBuffer buffer;
+        ASSERT_TRUE(buffer.Create(10, 10));
+        first = buffer.Bitmap();
+        ASSERT_TRUE(buffer.Create(20, 4));
+        second = buffer.Bitmap();
+        EXPECT_FALSE(IsGdiObject(first));
+        EXPECT_TRUE(IsGdiObject(second));
+        EXPECT_FALSE(buffer.Create(0, 4));
+        EXPECT_EQ(buffer.bits, nullptr);
+        EXPECT_FALSE(buffer.View().IsUsable());
+        EXPECT_FALSE(IsGdiObject(second));
+        ASSERT_TRUE(buffer.Create(1, 1));
+        second = buffer.Bitmap();
+    }
+    EXPECT_FALSE(IsGdiObject(second));
+}
+
+TEST(DrawingOwners, ReleaseWhatTheyHold)
+{
+    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    HDC memory = nullptr;
+    {
+        GdiObject<HBRUSH> owned(brush);
+        const MemoryDc dc(nullptr);
+        memory = dc.get();
+        const HGDIOBJ before = GetCurrentObject(memory, OBJ_BRUSH);
+        {
+            const SelectedObject selected(memory, brush);
+            EXPECT_EQ(GetCurrentObject(memory, OBJ_BRUSH), brush);
+        }
+        EXPECT_EQ(GetCurrentObject(memory, OBJ_BRUSH), before);
+    }
+    EXPECT_FALSE(IsGdiObject(brush));
+    EXPECT_FALSE(IsGdiObject(memory));
+}
+
+TEST(DrawingOwners, TheCaptureIsReleasedOnlyIfStillHeld)
+{
+    HWND first =
+        CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND second =
+        CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 20, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    {
+        MouseCapture capture(first);
+        EXPECT_EQ(GetCapture(), first);
+    }
+    EXPECT_EQ(GetCapture(), nullptr);
+    {
+        MouseCapture capture(first);
+        SetCapture(second);
+    }
+    EXPECT_EQ(GetCapture(), second);
+    ReleaseCapture();
+    DestroyWindow(first);
+    DestroyWindow(second);
+}
