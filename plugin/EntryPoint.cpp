@@ -117,6 +117,9 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
     return TRUE;
 }
 
+// The protocol's arguments and result are 32-bit words on 32-bit Windows.
+// They are pointer-sized here (INT_PTR), so the 64-bit build carries the
+// host object, the module instance and the extension objects whole.
 extern "C" __declspec(dllexport) INT_PTR WINAPI JXDLLFunc(UINT message, INT_PTR p1, INT_PTR p2)
 {
     return CallWithoutThrowing<INT_PTR>(0, [&] { return Dispatch(message, p1, p2); });

@@ -40,7 +40,10 @@ jx_XMLNODE* NextChildNamed(jx_XMLNODE* parent, const char16_t* name, jx_XMLNODE*
     return nullptr;
 }
 
-// The rows of a table, also inside thead, tbody and tfoot sections.
+// The rows of a table, also inside thead, tbody and tfoot sections: pages
+// saved by browsers and HTML editors put every row in a tbody, and
+// spreadsheet exports put the first row in a thead, so rows directly under
+// the table alone would read such palettes as empty.
 template <typename Visit> void ForEachRow(jx_XMLNODE* table, Visit visit)
 {
     for (jx_XMLNODE* child = table->FirstChild(); child; child = child->NextSibling()) {
@@ -69,7 +72,10 @@ std::uint32_t ParseCellColor(const jx_STRING& value)
     return (red & 0xFF) | (green & 0xFF) << 8 | (blue & 0xFF) << 16;
 }
 
-// Cell text without the white space around it, which markup indentation adds.
+// Cell text without the white space around it: the writer indents its
+// markup, and hand-written pages break lines inside cells, so the spaces
+// around a name belong to the layout, not to the name. A name's own leading
+// or trailing spaces are lost with them.
 std::u16string CellName(jx_XMLNODE* cell)
 {
     std::u16string text = cell->Text().GetBuffer();
@@ -119,7 +125,9 @@ void ReadHtmlPalette(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTI
     jx_REF<jx_XMLDOCUMENT> document(host.CreateXmlDocument());
     if (!document)
         return;
-    // A document that did not parse whole keeps what was read before.
+    // A document that did not parse whole still gives the cells read before
+    // the fault: pages are often cut short or carry markup that is not well
+    // formed after the table, and their colors are still what the user wants.
     document->Load(stream);
     jx_XMLNODE* table = FindElement(document.get(), u"table");
     if (!table)

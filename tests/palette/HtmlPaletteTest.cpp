@@ -84,6 +84,19 @@ TEST(HtmlPaletteReader, FindsTheFirstTableOfAPageAndItsSections)
     EXPECT_EQ(result.names, std::vector<std::string>{"ff0000:Blue"});
 }
 
+TEST(HtmlPaletteReader, UpperCaseAttributesKeepTheirColorAndName)
+{
+    const ReadResult result = ReadHtml(Cells("<TD BGCOLOR=\"#ff0000\">Red</TD>"));
+    EXPECT_EQ(result.colors, std::vector<std::uint32_t>{0x0000FF});
+    EXPECT_EQ(result.names, std::vector<std::string>{"0000ff:Red"});
+}
+
+TEST(HtmlPaletteReader, ACellCutOffInsideItsTagIsNoSlot)
+{
+    const ReadResult result = ReadHtml("<table><tr><td bgcolor=\"#ff0000\"></td><td bgcolor=\"#00");
+    EXPECT_EQ(result.colors, std::vector<std::uint32_t>{0x0000FF});
+}
+
 TEST(HtmlPaletteReader, TextWithoutATableYieldsNothing)
 {
     EXPECT_TRUE(ReadHtml("just some words, no markup at all").colors.empty());

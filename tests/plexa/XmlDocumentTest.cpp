@@ -49,9 +49,12 @@ int Depth(jx_XMLNODE* node)
     return depth;
 }
 
+// Table 7 has entry 91 and an empty entry 55, nothing else.
 const char16_t* LookupForTest(void*, std::uint32_t texts, int id)
 {
-    return texts == 7 && id == 91 ? u"Simple palette" : u"";
+    if (texts != 7)
+        return nullptr;
+    return id == 91 ? u"Simple palette" : id == 55 ? u"" : nullptr;
 }
 
 } // namespace
@@ -173,10 +176,33 @@ TEST(XmlDocument, BoundDocumentsReadPlaceholderAttributesAsTexts)
     jx_XMLNODE* entry = document->AddChild(u"palette");
     entry->SetAttribute(u"name", u"#91");
     entry->SetAttribute(u"other", u"#92");
+    entry->SetAttribute(u"empty", u"#55");
     EXPECT_EQ(Attribute(entry, u"name"), "#91");
     document->BindModule(7);
     EXPECT_EQ(Attribute(entry, u"name"), "Simple palette");
     EXPECT_EQ(Attribute(entry, u"other"), "#92");
+    EXPECT_EQ(Attribute(entry, u"empty"), "");
+}
+
+TEST(XmlDocument, ATagCutOffBeforeItsEndAddsNothing)
+{
+    for (const char* cut : {"<tr><td>a</td><td bgcolor=\"#00", "<tr><td>a</td><td bgcolor", "<tr><td>a</td><td "}) {
+        const auto document = Parse(cut);
+        jx_XMLNODE* row = document->FindChild(u"tr", nullptr);
+        ASSERT_NE(row, nullptr) << cut;
+        jx_XMLNODE* first = row->FindChild(u"td", nullptr);
+        EXPECT_EQ(row->FindChild(u"td", first), nullptr) << cut;
+    }
+}
+
+TEST(XmlDocument, AttributeNamesMatchExactlyFirstThenInAnyCase)
+{
+    const auto document = Parse("<td BGCOLOR='#ff0000' Width='1' width='2'/>");
+    jx_XMLNODE* cell = document->FindChild(u"td", nullptr);
+    EXPECT_EQ(Attribute(cell, u"bgcolor"), "#ff0000");
+    EXPECT_EQ(Attribute(cell, u"width"), "2");
+    EXPECT_EQ(Attribute(cell, u"WIDTH"), "1");
+    EXPECT_EQ(Attribute(cell, u"bgcolo"), "(none)");
 }
 
 TEST(XmlDocument, LoadReplacesTheContent)

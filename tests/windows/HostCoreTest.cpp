@@ -174,8 +174,13 @@ TEST_F(HostCore, LocalizeDialogReplacesPlaceholdersButNotPictureNames)
     HWND dialog = CreateTemplateDialog(Module());
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(WindowText(dialog), u"#10");
+    // Entry 55 is empty; the table has no entry 54.
+    SetWindowTextW(GetDlgItem(dialog, IDC_HEX_LABEL), L"#55");
+    SetWindowTextW(GetDlgItem(dialog, IDC_RGB_LABEL), L"#54");
     const std::uint32_t texts = Core()->LoadModuleTexts(Module());
     EXPECT_EQ(Core()->LocalizeDialog(texts, dialog), 1);
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_HEX_LABEL)), u"");
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_RGB_LABEL)), u"#54");
     EXPECT_EQ(WindowText(dialog), u"Color");
     EXPECT_EQ(WindowText(GetDlgItem(dialog, IDOK)), u"Ok");
     EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_MODE_BLUE)), u"B");
@@ -231,6 +236,13 @@ TEST_F(HostCore, BuiltInPalettesOpenAsResourceStreams)
         EXPECT_EQ(colors->Count(), c.colors);
         EXPECT_EQ(names->Count(), c.names);
     }
+}
+
+TEST_F(HostCore, TheResourceModuleHoldsTheHostsIcon)
+{
+    const auto module = static_cast<HMODULE>(Core()->GetResourceModule(0, 1));
+    ASSERT_NE(module, nullptr);
+    EXPECT_NE(LoadIconW(module, MAKEINTRESOURCEW(1)), nullptr);
 }
 
 TEST_F(HostCore, EmptySlotBitmapIsTwentyPixelsSquare)

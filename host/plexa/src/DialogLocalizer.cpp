@@ -20,9 +20,9 @@ void LocalizeWindow(const TextTable& texts, HWND window)
     const int id = PlaceholderTextId(AsUtf16(text));
     if (id < 0)
         return;
-    const char16_t* localized = texts.Lookup(id);
-    // A number the table lacks keeps its placeholder, which shows the gap.
-    if (*localized)
+    // A number the table lacks keeps its placeholder, which shows the gap;
+    // an empty entry empties the text.
+    if (const char16_t* localized = texts.Find(id))
         SetWindowTextW(window, AsWide(localized));
 }
 

@@ -17,6 +17,7 @@
 #include "host/plexa/src/FileStream.h"
 #include "host/plexa/src/HostWindowClasses.h"
 #include "host/plexa/src/MemoryStream.h"
+#include "host/plexa/src/PlexaModule.h"
 #include "host/plexa/src/RegistrySettings.h"
 #include "host/plexa/src/TextTable.h"
 #include "plexa/Win32Text.h"
@@ -118,12 +119,18 @@ public:
     {
         if (!EqualsIgnoringAsciiCase(typeName, "ZQXMLDOCUMENT"))
             return nullptr;
-        return CreateXmlDocument([](void* core, std::uint32_t texts,
-                                    int id) { return static_cast<HostCore*>(core)->LookupModuleText(texts, id); },
-                                 this);
+        // A missing entry keeps the "#N" value; an empty one reads as empty.
+        return CreateXmlDocument(
+            [](void* core, std::uint32_t texts, int id) -> const char16_t* {
+                const TextTable* table = static_cast<HostCore*>(core)->Table(texts);
+                return table ? table->Find(id) : nullptr;
+            },
+            this);
     }
 
-    jx_HANDLE GetResourceModule(int, int) override { return GetModuleHandleW(nullptr); }
+    // The host's icon 1 is a resource of this library, so every host program
+    // (the viewer, the tests) answers a module that has it.
+    jx_HANDLE GetResourceModule(int, int) override { return PlexaModule(); }
 
     int ModuleStartup(jx_HANDLE instance) override { return instance ? 1 : 0; }
 

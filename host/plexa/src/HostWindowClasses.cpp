@@ -2,15 +2,9 @@
 
 #include <windows.h>
 
-namespace {
+#include "host/plexa/src/PlexaModule.h"
 
-HMODULE PlexaModule()
-{
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&RegisterHostWindowClasses), &module);
-    return module;
-}
+namespace {
 
 void RegisterPlaceholderClass(HMODULE module, const wchar_t* name)
 {

@@ -46,10 +46,16 @@ void TextTable::Parse(std::string_view ansiText)
     }
 }
 
-const char16_t* TextTable::Lookup(int id) const
+const char16_t* TextTable::Find(int id) const
 {
     const auto found = texts.find(id);
-    return found == texts.end() ? u"" : found->second.c_str();
+    return found == texts.end() ? nullptr : found->second.c_str();
+}
+
+const char16_t* TextTable::Lookup(int id) const
+{
+    const char16_t* text = Find(id);
+    return text ? text : u"";
 }
 
 int TextTable::Count() const { return static_cast<int>(texts.size()); }

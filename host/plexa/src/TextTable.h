@@ -17,8 +17,11 @@
 class TextTable {
 public:
     void Parse(std::string_view ansiText);
-    // The empty text for a number without an entry. The pointer stays valid
-    // for the table's lifetime, whatever is parsed later.
+    // The entry's text, or null for a number without an entry (an entry may
+    // be empty). The pointer stays valid for the table's lifetime, whatever
+    // is parsed later.
+    const char16_t* Find(int id) const;
+    // As Find, with the empty text for a number without an entry.
     const char16_t* Lookup(int id) const;
     int Count() const;
 

@@ -1,5 +1,6 @@
 #include "host/plexa/src/XmlNode.h"
 
+#include "common/AsciiText.h"
 #include "host/plexa/src/TextTable.h"
 
 XmlNode::XmlNode(int nodeKind, const char16_t* nodeName, XmlNode* parentNode, int position)
@@ -46,15 +47,28 @@ jx_XMLNODE* XmlNode::AddChild(const char16_t* elementName)
     return elementName && *elementName ? AddElement(elementName) : nullptr;
 }
 
+void XmlNode::RemoveLastChild()
+{
+    if (!children.empty())
+        children.pop_back();
+}
+
+const jx_XMLATTRIBUTE* XmlNode::FindAttribute(const char16_t* attributeName) const
+{
+    if (!attributeName)
+        return nullptr;
+    for (const auto& attribute : attributes)
+        if (attribute->name.Compare(attributeName) == 0)
+            return attribute.get();
+    for (const auto& attribute : attributes)
+        if (EqualsIgnoringAsciiCase<char16_t>(attribute->name.GetBuffer(), attributeName))
+            return attribute.get();
+    return nullptr;
+}
+
 const jx_XMLATTRIBUTE* XmlNode::GetAttribute(const char16_t* attributeName)
 {
-    const jx_XMLATTRIBUTE* found = nullptr;
-    for (const auto& attribute : attributes) {
-        if (attribute->name.Compare(attributeName) == 0) {
-            found = attribute.get();
-            break;
-        }
-    }
+    const jx_XMLATTRIBUTE* found = FindAttribute(attributeName);
     if (!found)
         return nullptr;
     XmlNode* root = this;
@@ -65,7 +79,7 @@ const jx_XMLATTRIBUTE* XmlNode::GetAttribute(const char16_t* attributeName)
     if (!bound || !bound->bound || !bound->lookup || id < 0)
         return found;
     const char16_t* localized = bound->lookup(bound->context, bound->texts, id);
-    if (!localized || !*localized)
+    if (!localized)
         return found;
     bound->resolved.name = found->name;
     bound->resolved.value.Set(localized);

@@ -24,6 +24,8 @@ public:
 
     XmlNode* Parent() const { return parent; }
     XmlNode* AddElement(const char16_t* elementName);
+    // Takes back the last element added, as if it had never been.
+    void RemoveLastChild();
     const std::vector<std::unique_ptr<jx_XMLATTRIBUTE>>& Attributes() const { return attributes; }
     const std::vector<std::unique_ptr<XmlNode>>& Children() const { return children; }
     void Clear();
@@ -33,6 +35,10 @@ public:
     void BindTexts(std::uint32_t texts);
 
 private:
+    // The attribute of exactly that name, else the first of that name in
+    // any ASCII case, else null.
+    const jx_XMLATTRIBUTE* FindAttribute(const char16_t* attributeName) const;
+
     int kind;
     jx_STRING name;
     XmlNode* parent;

@@ -203,10 +203,16 @@ private:
             return false;
         const std::u16string name(Name());
         XmlNode* element = current->AddElement(name.c_str());
+        // A tag cut off before its end (a file cut short by a full disk)
+        // adds no element: the parse keeps only what was read whole.
+        const auto unfinished = [this] {
+            current->RemoveLastChild();
+            return false;
+        };
         for (;;) {
             SkipSpaces();
             if (position >= text.size())
-                return false;
+                return unfinished();
             if (text[position] == u'>') {
                 ++position;
                 current = element;
@@ -218,7 +224,7 @@ private:
                 return true;
             }
             if (!Attribute(*element))
-                return false;
+                return unfinished();
         }
     }
 

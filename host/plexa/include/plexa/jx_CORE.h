@@ -36,7 +36,7 @@ public:
                                       const char16_t* displayName) = 0;
     // "ZQXMLDOCUMENT" makes an XML document; any other name gives null.
     virtual jx_interface* CreateObjectByName(const char* typeName) = 0;
-    // The module holding the host's icon 1.
+    // The module holding the host's icon 1 (the host core library).
     virtual jx_HANDLE GetResourceModule(int reserved, int kind) = 0;
     virtual int ModuleStartup(jx_HANDLE instance) = 0;
     // A file path, a "TYPE|NAME" resource reference of instance, or nothing

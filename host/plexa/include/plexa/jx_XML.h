@@ -32,9 +32,12 @@ public:
     virtual void SetAttribute(const char16_t* name, const char16_t* value) = 0;
     // Appends a new element and returns it (owned by this node).
     virtual jx_XMLNODE* AddChild(const char16_t* name) = 0;
-    // Null when there is no such attribute. In a document bound to a module's
-    // texts, a value "#N" reads as entry N; such a value is valid until the
-    // next GetAttribute call on the document.
+    // Null when there is no such attribute. The name is compared exactly,
+    // and only when no attribute has it, without regard to ASCII case (HTML
+    // pages write BGCOLOR as often as bgcolor). In a document bound to a
+    // module's texts, a value "#N" reads as entry N, also when that entry is
+    // empty; such a value is valid until the next GetAttribute call on the
+    // document.
     virtual const jx_XMLATTRIBUTE* GetAttribute(const char16_t* name) = 0;
     // The first element child so named after `after` (null: the first one).
     virtual jx_XMLNODE* FindChild(const char16_t* name, const jx_XMLNODE* after) = 0;
@@ -62,7 +65,7 @@ protected:
     ~jx_XMLDOCUMENT() = default;
 };
 
-// Looks up entry id of a module's text table; null or empty when missing.
+// Looks up entry id of a module's text table; null when there is no entry.
 using jx_TEXTLOOKUP = const char16_t* (*)(void* context, std::uint32_t texts, int id);
 
 // A new empty document (one reference, the caller's). textLookup serves
