@@ -101,24 +101,24 @@ ColorChange CColorModel::SetHsv(CHSV hsv)
     return {true, true, before};
 }
 
-int CColorModel::ChannelValue(int channel) const
+int ChannelValueOf(int channel, CRGBA color, CHSV hsv)
 {
     switch (channel) {
     case kChannelHue:
-        return currentHsv.Hue();
+        return hsv.Hue();
     case kChannelSaturation:
-        return currentHsv.Saturation();
+        return hsv.Saturation();
     case kChannelValue:
-        return currentHsv.Value();
+        return hsv.Value();
     default:
-        return IsChannel(channel) ? currentColor.Byte(ByteOf(channel)) : 0;
+        return IsChannel(channel) ? color.Byte(ByteOf(channel)) : 0;
     }
 }
 
-float CColorModel::ChannelFraction(int channel) const
+float ChannelFractionOf(int channel, CRGBA color, CHSV hsv)
 {
     const int range = ChannelRange(channel);
-    return range ? static_cast<float>(ChannelValue(channel)) / static_cast<float>(range) : 0.0f;
+    return range ? static_cast<float>(ChannelValueOf(channel, color, hsv)) / static_cast<float>(range) : 0.0f;
 }
 
 void CColorModel::TakeConvertedColor(CRGBA before)

@@ -21,6 +21,10 @@ struct ColorChange {
 // The largest value of a channel: 255 for red, green, blue and alpha, 360
 // for hue, 100 for saturation and value; 0 for a number that is no channel.
 int ChannelRange(int channel);
+// A channel's integer value in a color held as both halves (0 for a number
+// that is no channel), and where its marker sits: value over range, 0..1.
+int ChannelValueOf(int channel, CRGBA color, CHSV hsv);
+float ChannelFractionOf(int channel, CRGBA color, CHSV hsv);
 
 class CColorModel {
 public:
@@ -44,10 +48,8 @@ public:
     // False when the word is unchanged.
     ColorChange SetHsv(CHSV hsv);
 
-    // The channel's integer value (0 for a number that is no channel).
-    int ChannelValue(int channel) const;
-    // Where the channel's marker sits: its value over its range, 0..1.
-    float ChannelFraction(int channel) const;
+    int ChannelValue(int channel) const { return ChannelValueOf(channel, currentColor, currentHsv); }
+    float ChannelFraction(int channel) const { return ChannelFractionOf(channel, currentColor, currentHsv); }
 
     CRGBA currentColor;
     CHSV currentHsv;
