@@ -30,7 +30,7 @@ void CControlGeometry::TakeRect(int newLeft, int newTop, int newWidth, int newHe
     height = std::max(height, 1);
 }
 
-bool CControlGeometry::HitTest(int x, int y, int marginX, int marginY) const
+bool CControlGeometry::Contains(int x, int y, int marginX, int marginY) const
 {
     return left - marginX <= x && x < left + width + marginX && top - marginY <= y && y < top + height + marginY;
 }

@@ -23,7 +23,7 @@ public:
 
     // True when left - marginX <= x < left + width + marginX, and the same
     // for y with marginY. The dialog tests sliders with margins 4 and 1.
-    bool HitTest(int x, int y, int marginX, int marginY) const;
+    bool Contains(int x, int y, int marginX, int marginY) const;
 
     // The pointer's position as a fraction of the control: across from the
     // left edge, up from the bottom edge, each clamped to 0..1 and computed

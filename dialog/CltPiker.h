@@ -1,25 +1,147 @@
 // The controller of one picker dialog run: constructed by PickColor on its
 // stack, handed to the dialog as its creation parameter, destroyed after the
-// dialog has ended.
+// dialog has ended. It owns the color controls, the palette shelf, the
+// named-color list, the palette catalog and the layout bridge, and holds the
+// whole interaction state. Its handlers live in the dialog's handler files
+// (start-up, commands, mouse, painting, color setters).
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
+#include <memory>
+
 #include "color/ColorModel.h"
+#include "color/Controls.h"
+#include "color/LayoutBridge.h"
+#include "common/GdiOwners.h"
+#include "palette/ColorNameTable.h"
+#include "palette/PaletteCatalogEntries.h"
+#include "palette/PaletteShelf.h"
 #include "plexa/jx_EXTENSION.h"
 
-class CCltPiker {
+// Background modes of the dialog.
+enum BackgroundMode : int {
+    kBackgroundSystem = 0,
+    kBackgroundWhite = 1,
+    kBackgroundCurrent = 2,
+};
+
+// dragKind values.
+enum DragKind : int {
+    kNoDrag = 0,
+    kSliderDrag = 4,
+    kFieldDrag = 8,
+};
+
+class CCltPiker final : public CControlOwner {
 public:
-    CCltPiker() = default;
+    CCltPiker();
     CCltPiker(const CCltPiker&) = delete;
     CCltPiker& operator=(const CCltPiker&) = delete;
-    virtual ~CCltPiker() = default;
+    virtual ~CCltPiker();
 
+    // CControlOwner
+    bool IsAlphaEnabled() const override { return color.alphaEnabled; }
+    CRGBA CurrentColor() const override { return color.currentColor; }
+    Checkerboard BoardFor(CheckerboardUse use) const override;
+    HBRUSH BackgroundBrush() const override { return backgroundBrush.get(); }
+    bool SetChannelFraction(int channel, float fraction) override;
+
+    // Color setters: each keeps both halves of the color consistent and, when
+    // the color changed, refreshes every control and tells the requester.
+    bool SetChannel(int channel, int value);
+    bool SetColor(CRGBA newColor);
+    bool SetHsv(CHSV hsv);
+    // The refresh steps, also run at start-up and when the field mode changes.
+    void UpdateMarkers();
+    void UpdateSliderParams();
+    void UpdateFieldParams();
+    // 0 the system's button face, 1 white (any other mode too), 2 the color
+    // of this moment.
+    void SetBackgroundMode(int mode);
+    void FillTextFields();
+    void UpdateUndoButtons();
+
+    // Dialog message handlers.
+    INT_PTR OnInitDialog(HWND dialog);
+    void OnDestroy();
+    void OnSize(int width, int height);
+    void OnPaint();
+    void OnCommand(int id, int notification);
+    void OnSysCommand(int id);
+    void OnInitMenu(HMENU menu);
+    void OnTimer(UINT_PTR id);
+    void OnLeftButtonDown(int keys, int x, int y);
+    void OnMouseMove(int keys, int x, int y);
+    void OnLeftButtonUp(int keys, int x, int y);
+    void OnLeftButtonDoubleClick(int keys, int x, int y);
+    // True when a drag, a shelf operation or sampling was ended instead.
+    bool CancelGesture();
+
+    // The layout bridge.
+    std::unique_ptr<CCBridg> bridge;
     HWND hDlg = nullptr;
     // The caller's request, copied before the dialog starts.
     PickerRequest request = {};
+    CStatic originalSwatch;
+    CStatic currentSwatch;
+    int backgroundMode = kBackgroundWhite;
+    GdiObject<HBRUSH> backgroundBrush;
+    COLORREF backgroundColor = 0x00FFFFFF;
     // The color being edited (`currentColor`, `currentHsv`, `alphaEnabled`).
     // All ones until the dialog installs the request's color, so a dialog
     // that never started reports 0xFFFFFFFF.
     CColorModel color;
+    CGr colorField;
+    // The channel shown along the strip: 0..5; -1 and 6 select none.
+    int fieldMode = kChannelHue;
+    // Red, green, blue, hue, saturation, value, the strip, alpha.
+    CGr sliders[kSliderCount];
+    CPaletteShelf shelf;
+    // Set while the controller writes into the fields itself: their change
+    // notifications are ignored and the requester is not told.
+    bool updating = false;
+    CGr* dragControl = nullptr;
+    int dragKind = kNoDrag;
+    UINT_PTR timerId = 0;
+    int shelfOp = 0;
+    int shelfOpColumn = 0;
+    int shelfOpRow = 0;
+    int shelfOpFrom = 0;
+    int shelfOpTo = 0;
+    CAColorName colorNames;
+    HWND tooltip = nullptr;
+    bool tipTracking = false;
+    int tipSlot = -1;
+    bool picking = false;
+    CRGBA colorBeforePick;
+    bool helpToolTip = true;
+    COLORREF gridColor1 = 0x00FFFFFF;
+    COLORREF gridColor2 = 0x00F8E0CC;
+    int gridMode = 1;
+    CDefaultPaletteContainer catalog;
+    bool compact = true;
+    SIZE minTrackSize{};
+    int compactCut = 0;
+
+private:
+    // Applies an accepted change: the refresh sequence, after the undo step.
+    bool Changed(const ColorChange& change);
+    CWBase* Placeholder(int id);
+    void LayoutControls();
+    void LoadSettings();
+    void FillToolbars();
+    void ShowAlphaRow();
+    void SetSpinRanges();
+    void AddSystemMenuItems();
+    void PlaceWindow();
+    void ToggleSizeMode();
+    void ShowSizeModeCaption();
+    void ApplyTextFields();
+    void OnChannelFieldChanged(int id);
+    void OnFieldModeClicked();
+    void ReleaseCaptureUnlessNeeded();
+    CGr* SliderAt(int x, int y, int marginX, int marginY);
+    void SendToRequester() const;
 };

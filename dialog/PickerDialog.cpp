@@ -1,46 +1,78 @@
 #include "dialog/PickerDialog.h"
 
+#include <windowsx.h>
+
 #include "common/NoThrowBoundary.h"
 #include "dialog/CltPiker.h"
-#include "plexa/jx_CORE.h"
-#include "plugin/ModuleState.h"
 
 namespace {
 
-INT_PTR OnInitDialog(HWND dialog, CCltPiker* controller)
-{
-    if (HostObject)
-        HostObject->LocalizeDialog(LanguageCookie, dialog);
-    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(controller));
-    controller->hDlg = dialog;
-    controller->color.Install(CRGBA(controller->request.word[kPickerColor]));
-    return TRUE;
-}
-
-INT_PTR OnCommand(HWND dialog, WORD id)
-{
-    switch (id) {
-    case IDOK:
-        EndDialog(dialog, 1);
-        return TRUE;
-    case IDCANCEL:
-        EndDialog(dialog, 0);
-        return TRUE;
-    default:
-        return FALSE;
-    }
-}
+CCltPiker* ControllerOf(HWND dialog) { return reinterpret_cast<CCltPiker*>(GetWindowLongPtrW(dialog, DWLP_USER)); }
 
 INT_PTR Dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_INITDIALOG)
-        return OnInitDialog(dialog, reinterpret_cast<CCltPiker*>(lParam));
+    if (message == WM_INITDIALOG) {
+        auto* controller = reinterpret_cast<CCltPiker*>(lParam);
+        if (!controller)
+            return FALSE;
+        SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(controller));
+        return controller->OnInitDialog(dialog);
+    }
     // Until WM_INITDIALOG has stored the controller, nothing else is handled.
-    if (!GetWindowLongPtrW(dialog, DWLP_USER))
+    CCltPiker* controller = ControllerOf(dialog);
+    if (!controller)
         return FALSE;
+    const int x = GET_X_LPARAM(lParam);
+    const int y = GET_Y_LPARAM(lParam);
+    const int keys = static_cast<int>(wParam);
     switch (message) {
+    case WM_SIZE:
+        controller->OnSize(LOWORD(lParam), HIWORD(lParam));
+        return TRUE;
+    case WM_PAINT:
+        controller->OnPaint();
+        return TRUE;
+    case WM_DESTROY:
+        controller->OnDestroy();
+        return FALSE;
+    case WM_GETMINMAXINFO: {
+        LRESULT result = 0;
+        if (controller->bridge && controller->bridge->ProcessMessage(message, wParam, lParam, result)) {
+            SetWindowLongPtrW(dialog, DWLP_MSGRESULT, result);
+            return TRUE;
+        }
+        return FALSE;
+    }
     case WM_COMMAND:
-        return OnCommand(dialog, LOWORD(wParam));
+        controller->OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return FALSE;
+    case WM_SYSCOMMAND:
+        controller->OnSysCommand(static_cast<int>(wParam));
+        return FALSE;
+    case WM_INITMENU:
+        controller->OnInitMenu(reinterpret_cast<HMENU>(wParam));
+        return FALSE;
+    case WM_TIMER:
+        controller->OnTimer(wParam);
+        return FALSE;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        SetBkColor(reinterpret_cast<HDC>(wParam), controller->backgroundColor);
+        return reinterpret_cast<INT_PTR>(controller->BackgroundBrush());
+    case WM_LBUTTONDOWN:
+        controller->OnLeftButtonDown(keys, x, y);
+        return FALSE;
+    case WM_MOUSEMOVE:
+        controller->OnMouseMove(keys, x, y);
+        return FALSE;
+    case WM_LBUTTONUP:
+        controller->OnLeftButtonUp(keys, x, y);
+        return FALSE;
+    case WM_LBUTTONDBLCLK:
+        controller->OnLeftButtonDoubleClick(keys, x, y);
+        return FALSE;
     default:
         return FALSE;
     }

@@ -29,15 +29,15 @@ TEST(ControlGeometry, ANewExtentMarksTheSizeChangedAndNoExtentIsZero)
     EXPECT_EQ(control.width, 1);
 }
 
-TEST(ControlGeometry, HitTestsIncludeTheMargins)
+TEST(ControlGeometry, ContainsPointsWithinTheMargins)
 {
     const CControlGeometry slider = Control(100, 50, 120, 10);
-    EXPECT_TRUE(slider.HitTest(96, 49, 4, 1));
-    EXPECT_TRUE(slider.HitTest(223, 60, 4, 1));
-    EXPECT_FALSE(slider.HitTest(224, 55, 4, 1));
-    EXPECT_FALSE(slider.HitTest(95, 55, 4, 1));
-    EXPECT_FALSE(slider.HitTest(100, 61, 4, 1));
-    EXPECT_FALSE(slider.HitTest(220, 55, 0, 0));
+    EXPECT_TRUE(slider.Contains(96, 49, 4, 1));
+    EXPECT_TRUE(slider.Contains(223, 60, 4, 1));
+    EXPECT_FALSE(slider.Contains(224, 55, 4, 1));
+    EXPECT_FALSE(slider.Contains(95, 55, 4, 1));
+    EXPECT_FALSE(slider.Contains(100, 61, 4, 1));
+    EXPECT_FALSE(slider.Contains(220, 55, 0, 0));
 }
 
 TEST(ControlGeometry, PointerPositionsBecomeClampedFractions)

@@ -236,6 +236,16 @@ public:
         SetDlgItemTextW(static_cast<HWND>(dialog), id, AsWide(text ? text : u""));
     }
 
+    int QueryDialogSupport(jx_HANDLE dialog) override
+    {
+        if (!IsWindow(static_cast<HWND>(dialog)))
+            return 0;
+        ++dialogQueries;
+        return 1;
+    }
+
+    int DialogSupportQueries() const override { return dialogQueries; }
+
     void SetMainWindow(jx_HANDLE window) override { mainWindow = static_cast<HWND>(window); }
 
     const char16_t* ExtensionDisplayName(const char* typeName) override
@@ -267,6 +277,7 @@ private:
     void (*reportSink)(void*, int, const char*);
     void* reportContext;
     HWND mainWindow = nullptr;
+    int dialogQueries = 0;
     std::vector<std::unique_ptr<TextTable>> textTables;
     std::vector<ExtensionType> extensionTypes;
 };

@@ -23,6 +23,8 @@ public:
     // The display name a module registered for an extension type (compared
     // ignoring case), or null when none did.
     virtual const char16_t* ExtensionDisplayName(const char* typeName) = 0;
+    // How many module dialogs announced themselves through QueryDialogSupport.
+    virtual int DialogSupportQueries() const = 0;
     virtual void Destroy() = 0;
 
 protected:

@@ -65,6 +65,9 @@ public:
     // Returns the length copied; the text is cut to fit size (in units).
     virtual int GetControlText(jx_HANDLE window, char16_t* buffer, int size) = 0;
     virtual void SetDialogItemText(jx_HANDLE dialog, int id, const char16_t* text) = 0;
+    // Asked once per module lifetime, when the module's first dialog opens,
+    // so the host can learn of it; answers the host's dialog support level.
+    virtual int QueryDialogSupport(jx_HANDLE dialog) = 0;
 
 protected:
     ~jx_CORE() = default;

@@ -1,0 +1,32 @@
+#include "dialog/CltPiker.h"
+
+#include "dialog/PickerSettings.h"
+#include "plexa/jx_REF.h"
+#include "plugin/ModuleState.h"
+#include "undo/UndoManager.h"
+
+CCltPiker::CCltPiker()
+{
+    const jx_REF<jx_SORTEDCOLLECTION> names(CreateColorNameTable());
+    colorNames.SetTable(names.get());
+    shelf.scrollPos = ReadPickerInt("paletteScrollPos", 0);
+    gridColor1 = static_cast<COLORREF>(ReadHostWideInt("2d\\G1Color", 0x00FFFFFF));
+    gridColor2 = static_cast<COLORREF>(ReadHostWideInt("2d\\G2Color", 0x00F8E0CC));
+    gridMode = ReadHostWideInt("2d\\GridMode", 1);
+    originalSwatch.owner = this;
+    originalSwatch.lower = true;
+    currentSwatch.owner = this;
+    if (!SharedUndoManager)
+        SharedUndoManager = new mjx_UNDOMGR();
+    bridge = std::make_unique<CCBridg>();
+}
+
+// The bridge goes first; the members then go in the reverse of their order:
+// the catalog's and the names' collections, the shelf, the sliders, the
+// field, the background brush, the current and the original swatch.
+CCltPiker::~CCltPiker() { bridge.reset(); }
+
+Checkerboard CCltPiker::BoardFor(CheckerboardUse use) const
+{
+    return CheckerboardFor(gridMode, CRGBA(gridColor1), CRGBA(gridColor2), use);
+}

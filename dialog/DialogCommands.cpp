@@ -1,0 +1,199 @@
+// WM_COMMAND, WM_SYSCOMMAND and WM_INITMENU of the picker dialog: the field
+// modes, the channel and text fields, the toolbar commands, the size mode,
+// the background modes and the close paths.
+#include <algorithm>
+
+#include "dialog/CltPiker.h"
+#include "dialog/ColorTexts.h"
+#include "dialog/DialogItems.h"
+#include "plexa/jx_CORE.h"
+#include "plugin/ModuleState.h"
+#include "resources/ResourceIds.h"
+#include "undo/UndoManager.h"
+
+namespace {
+
+constexpr int kClassNameUnits = 40;
+constexpr int kHexFieldUnits = 49;
+constexpr char kHelpTopic[] = "color_dialog.htm";
+
+bool IsEditWindow(HWND window)
+{
+    wchar_t className[kClassNameUnits + 1] = {};
+    return window && GetClassNameW(window, className, kClassNameUnits + 1) && lstrcmpiW(className, L"edit") == 0;
+}
+
+CRGBA WithByte(CRGBA color, int index, int value)
+{
+    const int shift = 8 * index;
+    return CRGBA((color.value & ~(0xFFu << shift)) | static_cast<std::uint32_t>(value) << shift);
+}
+
+// Typed numbers are limited to their channel's range, as the sliders limit
+// theirs: 300 in the red field is 255, -5 is 0.
+int ClampToChannel(int channel, int value) { return std::clamp(value, 0, ChannelRange(channel)); }
+
+} // namespace
+
+void CCltPiker::OnCommand(int id, int notification)
+{
+    // The controller's own writes into the fields notify too; they are no input.
+    if (id >= IDC_RED_FIELD && updating)
+        return;
+    if (id >= IDC_MODE_RED && id <= IDC_MODE_VALUE && notification == BN_CLICKED) {
+        OnFieldModeClicked();
+        return;
+    }
+    if (id >= IDM_FIRST_CATALOG_PALETTE && id <= IDM_LAST_CATALOG_PALETTE) {
+        // The catalog installs palette id - 4001 into the shelf here once it
+        // reads palettes.
+        InvalidateRect(hDlg, nullptr, FALSE);
+        return;
+    }
+    if (id >= IDC_RED_FIELD && notification == EN_CHANGE) {
+        OnChannelFieldChanged(id);
+        return;
+    }
+    switch (id) {
+    case IDM_UNDO:
+    case IDM_REDO:
+        // The shared history steps back or forth here once it records edits.
+        UpdateUndoButtons();
+        InvalidateRect(hDlg, nullptr, FALSE);
+        return;
+    case IDC_HELP_BUTTON:
+        if (HostObject)
+            HostObject->ShowHelpTopic(kHelpTopic, 0);
+        return;
+    case IDOK:
+        if (IsEditWindow(GetFocus()))
+            ApplyTextFields();
+        else
+            EndDialog(hDlg, 1);
+        return;
+    case IDCANCEL:
+        if (!CancelGesture())
+            EndDialog(hDlg, 0);
+        return;
+    case IDC_SIZE_MODE:
+        ToggleSizeMode();
+        return;
+    default:
+        // The palette commands (load, save, store into and scroll to an
+        // empty slot) act on the shelf here once it has its gestures.
+        return;
+    }
+}
+
+void CCltPiker::OnFieldModeClicked()
+{
+    int mode = 6;
+    for (int i = 0; i < 6; ++i) {
+        if (IsDlgButtonChecked(hDlg, IDC_MODE_RED + i) == BST_CHECKED) {
+            mode = i;
+            break;
+        }
+    }
+    if (mode == fieldMode)
+        return;
+    fieldMode = mode;
+    UpdateFieldParams();
+    UpdateMarkers();
+    InvalidateRect(hDlg, nullptr, FALSE);
+}
+
+void CCltPiker::OnChannelFieldChanged(int id)
+{
+    const int value = ParseFieldNumber(ItemText(hDlg, id).c_str());
+    switch (id) {
+    case IDC_RED_FIELD:
+    case IDC_GREEN_FIELD:
+    case IDC_BLUE_FIELD: {
+        const int channel = (id - IDC_RED_FIELD) / 2;
+        SetColor(WithByte(color.currentColor, channel, ClampToChannel(channel, value)));
+        break;
+    }
+    case IDC_HUE_FIELD:
+        SetHsv(CHSV::FromParts(static_cast<std::uint16_t>(ClampToChannel(kChannelHue, value)),
+                               color.currentHsv.Saturation(), color.currentHsv.Value()));
+        break;
+    case IDC_SATURATION_FIELD:
+        SetHsv(CHSV::FromParts(color.currentHsv.Hue(),
+                               static_cast<std::uint8_t>(ClampToChannel(kChannelSaturation, value)),
+                               color.currentHsv.Value()));
+        break;
+    case IDC_VALUE_FIELD:
+        SetHsv(CHSV::FromParts(color.currentHsv.Hue(), color.currentHsv.Saturation(),
+                               static_cast<std::uint8_t>(ClampToChannel(kChannelValue, value))));
+        break;
+    case IDC_ALPHA_FIELD:
+        SetChannel(kChannelAlpha, value);
+        break;
+    default:
+        break;
+    }
+}
+
+void CCltPiker::ApplyTextFields()
+{
+    const std::u16string hex = ItemText(hDlg, IDC_HEX_FIELD).substr(0, kHexFieldUnits);
+    if (SetColor(ParseHexColor(hex.c_str()))) {
+        SetFocus(hDlg);
+        return;
+    }
+    if (SetColor(ParseRgbColor(ItemText(hDlg, IDC_DECIMAL_FIELD).c_str())))
+        SetFocus(hDlg);
+}
+
+bool CCltPiker::CancelGesture()
+{
+    if (dragKind == kNoDrag && shelfOp == 0 && !picking)
+        return false;
+    if (dragKind != kNoDrag)
+        OnLeftButtonUp(0, 0, 0);
+    if (shelfOp != 0) {
+        shelfOp = 0;
+        ReleaseCaptureUnlessNeeded();
+    }
+    // Sampling is cancelled here, back to colorBeforePick, once the dialog samples.
+    return true;
+}
+
+void CCltPiker::ToggleSizeMode()
+{
+    compact = !compact;
+    ShowSizeModeCaption();
+    bridge->SetMinTrackSize(compact ? SIZE{minTrackSize.cx - compactCut, minTrackSize.cy} : minTrackSize);
+    RECT window{};
+    GetWindowRect(hDlg, &window);
+    const int width = window.right - window.left + (compact ? -compactCut : compactCut);
+    SetWindowPos(hDlg, nullptr, 0, 0, width, window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER);
+    InvalidateRect(hDlg, nullptr, FALSE);
+}
+
+void CCltPiker::OnSysCommand(int id)
+{
+    switch (id) {
+    case IDM_BACKGROUND_SYSTEM:
+    case IDM_BACKGROUND_WHITE:
+    case IDM_BACKGROUND_CURRENT:
+        SetBackgroundMode(id - IDM_BACKGROUND_SYSTEM);
+        InvalidateRect(hDlg, nullptr, FALSE);
+        RedrawWindow(hDlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        break;
+    case IDM_TOOLTIP_HELP:
+        helpToolTip = !helpToolTip;
+        // The tooltips are made again here, with or without help lines,
+        // once the dialog has tooltips.
+        break;
+    default:
+        break;
+    }
+}
+
+void CCltPiker::OnInitMenu(HMENU menu)
+{
+    CheckMenuRadioItem(menu, IDM_BACKGROUND_SYSTEM, IDM_BACKGROUND_CURRENT, IDM_BACKGROUND_SYSTEM + backgroundMode,
+                       MF_BYCOMMAND);
+    CheckMenuItem(menu, IDM_TOOLTIP_HELP, MF_BYCOMMAND | (helpToolTip ? MF_CHECKED : MF_UNCHECKED));
+}

@@ -1,0 +1,51 @@
+#include "dialog/DialogItems.h"
+
+#include "plexa/Win32Text.h"
+#include "plexa/jx_CORE.h"
+#include "plugin/ModuleState.h"
+
+namespace {
+
+constexpr int kFieldTextUnits = 100;
+
+} // namespace
+
+void SetItemText(HWND dialog, int id, const char16_t* text)
+{
+    HWND item = GetDlgItem(dialog, id);
+    if (!item)
+        return;
+    if (HostObject)
+        HostObject->SetControlText(item, text);
+    else
+        SetWindowTextW(item, AsWide(text));
+}
+
+std::u16string ItemText(HWND dialog, int id)
+{
+    char16_t text[kFieldTextUnits] = {};
+    HWND item = GetDlgItem(dialog, id);
+    if (item && HostObject)
+        HostObject->GetControlText(item, text, kFieldTextUnits);
+    else if (item)
+        GetWindowTextW(item, AsWide(text), kFieldTextUnits);
+    text[kFieldTextUnits - 1] = 0;
+    return text;
+}
+
+jx_TOOLBAR* ToolbarOf(HWND dialog, int id)
+{
+    HWND window = GetDlgItem(dialog, id);
+    return window ? reinterpret_cast<jx_TOOLBAR*>(GetWindowLongPtrW(window, 0)) : nullptr;
+}
+
+bool IsPointInDlgItem(HWND dialog, int id, int x, int y)
+{
+    HWND item = GetDlgItem(dialog, id);
+    RECT rect{};
+    if (!item || !GetWindowRect(item, &rect))
+        return false;
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    const POINT point{x, y};
+    return PtInRect(&rect, point) != FALSE;
+}

@@ -1,0 +1,19 @@
+// Small helpers for the dialog's child windows: their texts through the
+// host, and the host toolbars behind the toolbar windows.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "plexa/jx_TOOLBAR.h"
+
+// Sets a child's text through the host (which keeps the ANSI systems in mind).
+void SetItemText(HWND dialog, int id, const char16_t* text);
+// A child's text, read through the host into the buffer of 100 units the
+// dialog uses for its fields.
+std::u16string ItemText(HWND dialog, int id);
+// The host toolbar object of a toolbar window, or null when the window holds none.
+jx_TOOLBAR* ToolbarOf(HWND dialog, int id);
+// Whether a point in dialog coordinates lies on a child window.
+bool IsPointInDlgItem(HWND dialog, int id, int x, int y);

@@ -1,0 +1,64 @@
+// WM_SIZE and the life of the dialog window around it: laying the
+// windowless controls over their placeholders, the blink timer, closing.
+#include "dialog/CltPiker.h"
+#include "resources/ResourceIds.h"
+
+CWBase* CCltPiker::Placeholder(int id)
+{
+    switch (id) {
+    case IDC_ORIGINAL_SWATCH:
+        return &originalSwatch;
+    case IDC_CURRENT_SWATCH:
+        return &currentSwatch;
+    case IDC_FIELD:
+        return &colorField;
+    case IDC_SHELF:
+        return &shelf;
+    default:
+        return id >= IDC_RED_SLIDER && id <= IDC_ALPHA_SLIDER ? &sliders[id - IDC_RED_SLIDER] : nullptr;
+    }
+}
+
+void CCltPiker::OnSize(int width, int height)
+{
+    // The bridge always lays out the full design; in compact mode the part
+    // right of the cut is simply outside the window.
+    if (compact)
+        width += compactCut;
+    LRESULT ignored = 0;
+    if (bridge && width != 0)
+        bridge->ProcessMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height), ignored);
+    LayoutControls();
+}
+
+void CCltPiker::LayoutControls()
+{
+    for (const int id :
+         {IDC_CURRENT_SWATCH, IDC_ORIGINAL_SWATCH, IDC_FIELD, IDC_SHELF, IDC_RED_SLIDER, IDC_GREEN_SLIDER,
+          IDC_BLUE_SLIDER, IDC_HUE_SLIDER, IDC_SATURATION_SLIDER, IDC_VALUE_SLIDER, IDC_STRIP})
+        Placeholder(id)->SetRectFromWindow(GetDlgItem(hDlg, id));
+    if (color.alphaEnabled)
+        sliders[kAlphaSlider].SetRectFromWindow(GetDlgItem(hDlg, IDC_ALPHA_SLIDER));
+    RedrawWindow(hDlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // The tooltips follow the new rectangles here once the dialog has tooltips.
+}
+
+void CCltPiker::OnTimer(UINT_PTR id)
+{
+    // Slots equal to the current color blink: the shelf repaints them.
+    if (id == IDT_BLINK && !shelf.marks.empty())
+        InvalidateRect(hDlg, nullptr, FALSE);
+}
+
+void CCltPiker::OnDestroy()
+{
+    // The settings and the default palette are saved here once the dialog keeps them.
+    if (tooltip) {
+        DestroyWindow(tooltip);
+        tooltip = nullptr;
+    }
+    if (timerId) {
+        KillTimer(hDlg, timerId);
+        timerId = 0;
+    }
+}

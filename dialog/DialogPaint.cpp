@@ -1,0 +1,63 @@
+// WM_PAINT of the picker dialog: everything is composed in one off-screen
+// picture of the client area and copied to the window once, so dragging a
+// marker never flickers.
+#include "dialog/CltPiker.h"
+
+namespace {
+
+// An off-screen picture of the client area, selected into a memory DC.
+class OffScreen {
+public:
+    OffScreen(HDC target, int width, int height) : memory(target)
+    {
+        BITMAPINFO info{};
+        info.bmiHeader = BottomUpDibHeader(width, height);
+        void* bits = nullptr;
+        picture.reset(CreateDIBSection(target, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        if (memory.get() && picture)
+            previous = SelectObject(memory.get(), picture.get());
+    }
+    OffScreen(const OffScreen&) = delete;
+    OffScreen& operator=(const OffScreen&) = delete;
+    ~OffScreen()
+    {
+        if (previous)
+            SelectObject(memory.get(), previous);
+    }
+    // Null when the picture could not be made: then paint straight on screen.
+    HDC Dc() const { return previous ? memory.get() : nullptr; }
+
+private:
+    MemoryDc memory;
+    GdiObject<HBITMAP> picture;
+    HGDIOBJ previous = nullptr;
+};
+
+} // namespace
+
+void CCltPiker::OnPaint()
+{
+    const PaintDc paint(hDlg);
+    RECT client{};
+    GetClientRect(hDlg, &client);
+    const OffScreen offScreen(paint.get(), client.right, client.bottom);
+    HDC dc = offScreen.Dc() ? offScreen.Dc() : paint.get();
+    {
+        const SelectedObject background(dc, backgroundBrush.get());
+        PatBlt(dc, 0, 0, client.right, client.bottom, PATCOPY);
+    }
+    originalSwatch.Paint(dc);
+    currentSwatch.Paint(dc);
+    colorField.Paint(dc);
+    sliders[kStripSlider].Paint(dc);
+    if (!compact) {
+        shelf.Paint(dc);
+        // The preview of a shelf gradient is drawn here once the shelf has its gestures.
+        for (int i = kRedSlider; i <= kValueSlider; ++i)
+            sliders[i].Paint(dc);
+        if (color.alphaEnabled)
+            sliders[kAlphaSlider].Paint(dc);
+    }
+    if (offScreen.Dc())
+        BitBlt(paint.get(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+}

@@ -1,0 +1,263 @@
+// WM_INITDIALOG: the picker dialog's start-up sequence, and the settings it
+// loads on the way.
+#include <algorithm>
+
+#include "dialog/CltPiker.h"
+#include "dialog/DialogItems.h"
+#include "dialog/PickerSettings.h"
+#include "plexa/jx_CORE.h"
+#include "plexa/jx_GUID.h"
+#include "plexa/jx_TOOLBAR.h"
+#include "plugin/ModuleState.h"
+#include "plugin/ModuleText.h"
+#include "plugin/TextShims.h"
+#include "resources/ResourceIds.h"
+
+namespace {
+
+// The host's own toolbar images, and the module's strip of 17 images of 16 x
+// 16 declared in its command resource.
+constexpr char kHostImages[] = "{23FCA3DE-B483-441C-0CB1-CB5729EAEADD}";
+constexpr char kModuleImages[] = "{4E1C471E-F17C-4cce-B59E-1EF52AC9AD64}";
+
+constexpr int kPaletteMenuImage = 17;
+constexpr int kLoadImage = 1;
+constexpr int kSaveImage = 2;
+constexpr int kStoreImage = 3;
+constexpr int kScrollImage = 1;
+constexpr int kEmptySlotImage = 0;
+constexpr int kUndoImage = 14;
+constexpr int kRedoImage = 15;
+
+constexpr int kPickerTimerMilliseconds = 600;
+
+// The first dialog of the module's lifetime asks the host once.
+bool askedHost = false;
+
+jx_GUID Guid(const char* text)
+{
+    jx_GUID guid{};
+    guid.FromStr(text);
+    return guid;
+}
+
+void FinishToolbar(jx_TOOLBAR* toolbar, const char* images)
+{
+    toolbar->SetImageList(Guid(images));
+    toolbar->SetProperty(1000, 2, 0);
+    toolbar->SetProperty(1001, 0, 0);
+    toolbar->SetProperty(1002, 4, 0);
+    toolbar->Realize();
+}
+
+void MoveItemBy(HWND dialog, int id, int dy, int dHeight)
+{
+    HWND item = GetDlgItem(dialog, id);
+    RECT rect{};
+    if (!item || !GetWindowRect(item, &rect))
+        return;
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    MoveWindow(item, rect.left, rect.top + dy, rect.right - rect.left, rect.bottom - rect.top + dHeight, FALSE);
+}
+
+// A window rectangle in the dialog's client coordinates.
+RECT ItemRect(HWND dialog, int id)
+{
+    RECT rect{};
+    if (HWND item = GetDlgItem(dialog, id)) {
+        GetWindowRect(item, &rect);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    }
+    return rect;
+}
+
+} // namespace
+
+INT_PTR CCltPiker::OnInitDialog(HWND dialog)
+{
+    hDlg = dialog;
+    if (HostObject)
+        HostObject->LocalizeDialog(LanguageCookie, dialog);
+    if (HostObject) {
+        const auto iconModule = static_cast<HINSTANCE>(HostObject->GetResourceModule(0, 1));
+        // Shared: the system owns the icon and frees it.
+        const auto icon =
+            static_cast<HICON>(LoadImageW(iconModule, MAKEINTRESOURCEW(IDI_MODULE), IMAGE_ICON,
+                                          GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+        SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    }
+    MoveItemBy(dialog, IDC_CURRENT_SWATCH, 1, 0);
+    const RECT scrollBar = ItemRect(dialog, IDC_SHELF_SCROLLBAR);
+    MoveWindow(GetDlgItem(dialog, IDC_SHELF_SCROLLBAR), scrollBar.left, scrollBar.top, GetSystemMetrics(SM_CXVSCROLL),
+               scrollBar.bottom - scrollBar.top, FALSE);
+    MoveItemBy(dialog, IDC_SHELF, 0, -1);
+    if (request.word[kPickerOptions] & kPickerCloseOnly) {
+        ShowWindow(GetDlgItem(dialog, IDOK), SW_HIDE);
+        if (HostObject)
+            HostObject->SetDialogItemText(dialog, IDCANCEL, GetModuleText(IDS_CLOSE));
+    }
+    if (!askedHost && HostObject) {
+        askedHost = true;
+        HostObject->QueryDialogSupport(dialog);
+    }
+    FillToolbars();
+    color.alphaEnabled = (request.word[kPickerOptions] & kPickerAlpha) != 0;
+    ShowAlphaRow();
+    OnSize(0, 0);
+    updating = true;
+    LoadSettings();
+    SetSpinRanges();
+    if (fieldMode >= kChannelRed && fieldMode <= kChannelValue)
+        CheckRadioButton(dialog, IDC_MODE_RED, IDC_MODE_VALUE, IDC_MODE_RED + fieldMode);
+    originalSwatch.flags |= kContentChanged;
+    color.Install(CRGBA(request.word[kPickerColor]));
+    UpdateMarkers();
+    currentSwatch.flags |= kContentChanged;
+    FillTextFields();
+    UpdateSliderParams();
+    UpdateFieldParams();
+    updating = false;
+    AddSystemMenuItems();
+    PlaceWindow();
+    ShowSizeModeCaption();
+    timerId = SetTimer(dialog, IDT_BLINK, kPickerTimerMilliseconds, nullptr);
+    return TRUE;
+}
+
+void CCltPiker::FillToolbars()
+{
+    if (jx_TOOLBAR* palette = ToolbarOf(hDlg, IDC_PALETTE_TOOLBAR)) {
+        palette->AddButton(kPaletteMenuImage, IDM_PALETTE_MENU, kToolButtonDropDown, 0,
+                           GetModuleText(IDS_TIP_RESET_PALETTE));
+        // The palette menu of the first button is filled by the catalog here
+        // once the catalog reads its file.
+        palette->AddSeparator();
+        palette->AddButton(kLoadImage, IDM_LOAD_PALETTE, 0, 0, GetModuleText(IDS_TIP_LOAD_PALETTE));
+        palette->AddButton(kSaveImage, IDM_SAVE_PALETTE, 0, 0, GetModuleText(IDS_TIP_SAVE_PALETTE));
+        palette->AddSeparator();
+        FinishToolbar(palette, kHostImages);
+    }
+    if (jx_TOOLBAR* slot = ToolbarOf(hDlg, IDC_SLOT_TOOLBAR)) {
+        slot->AddButton(kStoreImage, IDM_STORE_IN_EMPTY_SLOT, 0, 0, GetModuleText(IDS_TIP_STORE_IN_EMPTY_SLOT));
+        slot->AddSeparator();
+        slot->AddButton(kScrollImage, IDM_SCROLL_TO_EMPTY_SLOT, 0, 0, GetModuleText(IDS_TIP_SCROLL_TO_EMPTY_SLOT));
+        slot->AddSeparator();
+        slot->AddButton(kEmptySlotImage, IDM_SCROLL_TO_EMPTY_SLOT, kToolButtonFlat, 0, nullptr);
+        FinishToolbar(slot, kModuleImages);
+    }
+    if (jx_TOOLBAR* undo = ToolbarOf(hDlg, IDC_UNDO_TOOLBAR)) {
+        undo->AddButton(kUndoImage, IDM_UNDO, 0, 0, GetModuleText(IDS_TIP_UNDO));
+        undo->AddButton(kRedoImage, IDM_REDO, 0, 0, GetModuleText(IDS_TIP_REDO));
+        FinishToolbar(undo, kHostImages);
+    }
+}
+
+void CCltPiker::ShowAlphaRow()
+{
+    const int show = color.alphaEnabled ? SW_SHOW : SW_HIDE;
+    for (const int id : {IDC_ALPHA_LABEL, IDC_ALPHA_FIELD, IDC_ALPHA_SPIN})
+        ShowWindow(GetDlgItem(hDlg, id), show);
+    ShowWindow(GetDlgItem(hDlg, IDC_ALPHA_SLIDER), SW_HIDE);
+    if (!color.alphaEnabled)
+        return;
+    const RECT field = ItemRect(hDlg, IDC_ALPHA_FIELD);
+    const int d = field.bottom - field.top + 4;
+    for (const int id : {IDC_PALETTE_TOOLBAR, IDC_SLOT_TOOLBAR, IDC_UNDO_TOOLBAR, IDC_PALETTE_LABEL, IDC_EYEDROPPER})
+        MoveItemBy(hDlg, id, d, 0);
+    MoveItemBy(hDlg, IDC_SHELF, d, -(d - 3));
+    MoveItemBy(hDlg, IDC_SHELF_SCROLLBAR, d, -(d - 3));
+}
+
+void CCltPiker::LoadSettings()
+{
+    RECT window{};
+    GetWindowRect(hDlg, &window);
+    RECT shelfRect{};
+    GetWindowRect(GetDlgItem(hDlg, IDC_SHELF), &shelfRect);
+    compactCut = window.right - shelfRect.left + 8;
+    bridge->SetWindow(hDlg);
+    minTrackSize = bridge->MinTrackSize();
+    compact = ReadPickerInt("SizeMode", 1) != 0;
+    // The catalog installs the default palette into the shelf here once it
+    // reads palettes (updating is set, so that load is no undo step).
+    helpToolTip = ReadPickerInt("helpToolTip", 1) != 0;
+    fieldMode = std::clamp(ReadPickerInt("mode", kChannelHue), -1, 6);
+    for (int i = kRedSlider; i <= kValueSlider; ++i) {
+        sliders[i].kind = kHorizontalSlider;
+        sliders[i].channelX = i;
+        sliders[i].markerFlags = CGr::kColumnMarker | CGr::kTriangleMarker;
+    }
+    sliders[kAlphaSlider].kind = kHorizontalSlider;
+    sliders[kAlphaSlider].channelX = kChannelAlpha;
+    sliders[kAlphaSlider].markerFlags = CGr::kColumnMarker | CGr::kTriangleMarker;
+    sliders[kStripSlider].kind = kVerticalStrip;
+    sliders[kStripSlider].channelY = fieldMode;
+    sliders[kStripSlider].markerFlags = CGr::kRowMarker;
+    colorField.markerFlags = CGr::kRowMarker | CGr::kColumnMarker;
+    for (CGr& slider : sliders)
+        slider.owner = this;
+    colorField.owner = this;
+    const int mode = ReadPickerInt("BGmode", kBackgroundWhite);
+    if (mode == kBackgroundCurrent)
+        color.currentColor = CRGBA(static_cast<std::uint32_t>(ReadPickerInt("BGcolor", GetSysColor(COLOR_BTNFACE))));
+    SetBackgroundMode(mode);
+}
+
+void CCltPiker::SetSpinRanges()
+{
+    for (int i = kRedSlider; i <= kValueSlider; ++i) {
+        const double range[2] = {0, static_cast<double>(ChannelRange(i))};
+        SendDlgItemMessageW(hDlg, IDC_RED_SPIN + 2 * i, kJxUpDownSetRange, 0, reinterpret_cast<LPARAM>(range));
+    }
+    const double alphaRange[2] = {0, static_cast<double>(ChannelRange(kChannelAlpha))};
+    SendDlgItemMessageW(hDlg, IDC_ALPHA_SPIN, kJxUpDownSetRange, 0, reinterpret_cast<LPARAM>(alphaRange));
+}
+
+void CCltPiker::AddSystemMenuItems()
+{
+    HMENU menu = GetSystemMenu(hDlg, FALSE);
+    if (!menu)
+        return;
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuAW(menu, 0, IDM_BACKGROUND_SYSTEM, GetModuleText(IDS_MENU_BACKGROUND_SYSTEM));
+    AppendMenuAW(menu, 0, IDM_BACKGROUND_WHITE, GetModuleText(IDS_MENU_BACKGROUND_WHITE));
+    AppendMenuAW(menu, 0, IDM_BACKGROUND_CURRENT, GetModuleText(IDS_MENU_BACKGROUND_CURRENT));
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuAW(menu, 0, IDM_TOOLTIP_HELP, GetModuleText(IDS_MENU_TOOLTIP_HELP));
+}
+
+void CCltPiker::PlaceWindow()
+{
+    RECT desktop{};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    const int desktopWidth = desktop.right - desktop.left;
+    const int desktopHeight = desktop.bottom - desktop.top;
+    const float x = std::clamp(ReadPickerFloat("DlgX", 0.5f), 0.0f, 1.0f);
+    const float y = std::clamp(ReadPickerFloat("DlgY", 0.5f), 0.0f, 1.0f);
+    const int centerX = static_cast<int>(desktopWidth * x);
+    const int centerY = static_cast<int>(desktopHeight * y);
+    int width = ReadPickerInt("DlgWidth", 0);
+    int height = ReadPickerInt("DlgHeight", 0);
+    if (width <= 0 || height <= 0) {
+        RECT window{};
+        GetWindowRect(hDlg, &window);
+        width = window.right - window.left;
+        height = window.bottom - window.top;
+    }
+    const int left = centerX - width / 2;
+    const int top = centerY - height / 2;
+    if (compact) {
+        width -= compactCut;
+        bridge->SetMinTrackSize({minTrackSize.cx - compactCut, minTrackSize.cy});
+    } else {
+        bridge->SetMinTrackSize(minTrackSize);
+    }
+    SetWindowPos(hDlg, HWND_TOP, left, top, width, height, 0);
+}
+
+void CCltPiker::ShowSizeModeCaption()
+{
+    if (HostObject)
+        HostObject->SetDialogItemText(hDlg, IDC_SIZE_MODE,
+                                      GetModuleText(compact ? IDS_SIZE_MODE_COMPACT : IDS_SIZE_MODE_FULL));
+}
