@@ -1,0 +1,310 @@
+// The picker dialog as a user drives it: opened through the entry point,
+// given real messages (typing, clicks, drags, commands) while it waits for
+// input, and read back through its fields, the requester's color messages
+// and the pixels it painted.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "dialog/PickerSettings.h"
+#include "resources/ResourceIds.h"
+#include "tests/windows/TestHost.h"
+
+namespace {
+
+constexpr std::uint32_t kOrange = 0x000080FF;
+
+class PickerDialog : public ::testing::Test {
+protected:
+    PickerDialog() : requester(nullptr)
+    {
+        picker.host.Core()->SetMainWindow(requester.Handle());
+        extension = picker.module.CreatePicker();
+    }
+    ~PickerDialog() override
+    {
+        if (extension)
+            extension->Release();
+    }
+
+    void Setting(const char* key, int value)
+    {
+        picker.host.Core()->WriteSettingInt(&kPickerSettingsSection, key, value);
+    }
+
+    // Runs the dialog; `script` acts on it once it waits for input, then the
+    // dialog is cancelled unless the script ended it. Answers PickColor's
+    // result; word 3 of the request ends in `chosen`.
+    int Run(std::uint32_t color, std::uint32_t options, const std::function<void(HWND)>& script)
+    {
+        PickerRequest request{};
+        request.word[kPickerRequester] = HandleToULong(requester.Handle());
+        request.word[kPickerColor] = color;
+        request.word[kPickerOptions] = options;
+        requester.onIdle = [&](HWND dialog) {
+            script(dialog);
+            if (IsWindow(dialog))
+                PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        };
+        const int result = extension->PickColor(&request);
+        chosen = request.word[kPickerColor];
+        return result;
+    }
+
+    std::u16string Text(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+
+    void Type(HWND dialog, int id, const wchar_t* text) { SetWindowTextW(GetDlgItem(dialog, id), text); }
+
+    std::uint32_t LastMessage() const
+    {
+        return requester.colorMessages.empty() ? 0xDEADBEEF : requester.colorMessages.back();
+    }
+
+    StartedPicker picker;
+    RequesterWindow requester;
+    jx_COLORPIKER* extension = nullptr;
+    std::uint32_t chosen = 0;
+};
+
+// A placeholder's rectangle in the dialog's client coordinates.
+RECT Placeholder(HWND dialog, int id)
+{
+    RECT rect{};
+    GetWindowRect(GetDlgItem(dialog, id), &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void Mouse(HWND dialog, UINT message, int x, int y, WPARAM keys = 0)
+{
+    SendMessageW(dialog, message, keys, MAKELPARAM(x, y));
+}
+
+COLORREF PixelAt(HWND dialog, int x, int y)
+{
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC dc = GetDC(dialog);
+    const COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(dialog, dc);
+    return pixel;
+}
+
+} // namespace
+
+TEST_F(PickerDialog, StartsWithTheRequestsColorInEveryField)
+{
+    Run(0x7F0080FF, kPickerAlpha, [&](HWND dialog) {
+        EXPECT_EQ(Text(dialog, IDC_HEX_FIELD), u"ff8000");
+        EXPECT_EQ(Text(dialog, IDC_DECIMAL_FIELD), u"255,128,0");
+        EXPECT_EQ(Text(dialog, IDC_RED_FIELD), u"255");
+        EXPECT_EQ(Text(dialog, IDC_HUE_FIELD), u"30");
+        EXPECT_EQ(Text(dialog, IDC_SATURATION_FIELD), u"100");
+        EXPECT_EQ(Text(dialog, IDC_ALPHA_FIELD), u"127");
+        EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, IDC_ALPHA_FIELD)));
+        EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_MODE_HUE), BST_CHECKED);
+    });
+    // Start-up itself tells the requester nothing.
+    EXPECT_TRUE(requester.colorMessages.empty());
+}
+
+TEST_F(PickerDialog, EachTypedChannelValueIsOneColorMessageAndRefillsTheFields)
+{
+    Run(kOrange, 0, [&](HWND dialog) {
+        Type(dialog, IDC_GREEN_FIELD, L"200");
+        EXPECT_EQ(requester.colorMessages, std::vector<std::uint32_t>{0x0000C8FF});
+        EXPECT_EQ(Text(dialog, IDC_HEX_FIELD), u"ffc800");
+        EXPECT_EQ(Text(dialog, IDC_HUE_FIELD), u"47");
+        Type(dialog, IDC_HUE_FIELD, L"120");
+        EXPECT_EQ(LastMessage(), 0x0000FF00u);
+        EXPECT_EQ(Text(dialog, IDC_RED_FIELD), u"0");
+        EXPECT_EQ(requester.colorMessages.size(), 2u);
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_ALPHA_FIELD)));
+    });
+}
+
+TEST_F(PickerDialog, TypedValuesAreLimitedToTheirChannels)
+{
+    Run(kOrange, 0, [&](HWND dialog) {
+        Type(dialog, IDC_BLUE_FIELD, L"300");
+        EXPECT_EQ(LastMessage(), 0x00FF80FFu);
+        Type(dialog, IDC_BLUE_FIELD, L"-5");
+        EXPECT_EQ(LastMessage(), kOrange);
+        Type(dialog, IDC_GREEN_FIELD, L"letters");
+        EXPECT_EQ(LastMessage(), 0x000000FFu);
+        Type(dialog, IDC_GREEN_FIELD, L"99999999999");
+        EXPECT_EQ(LastMessage(), 0x0000FFFFu);
+        Type(dialog, IDC_GREEN_FIELD, std::wstring(10000, L'4').c_str());
+        EXPECT_EQ(LastMessage(), 0x0000FFFFu);
+        Type(dialog, IDC_SATURATION_FIELD, L"50");
+        Type(dialog, IDC_SATURATION_FIELD, L"150");
+        EXPECT_EQ(Text(dialog, IDC_SATURATION_FIELD), u"100");
+    });
+}
+
+TEST_F(PickerDialog, EnterInATextFieldAppliesItAndEnterElsewhereCloses)
+{
+    const int result = Run(kOrange, 0, [&](HWND dialog) {
+        SetFocus(GetDlgItem(dialog, IDC_HEX_FIELD));
+        Type(dialog, IDC_HEX_FIELD, L"12");
+        SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(IsWindow(dialog));
+        EXPECT_EQ(LastMessage(), 0x00000012u);
+        SetFocus(GetDlgItem(dialog, IDC_HEX_FIELD));
+        Type(dialog, IDC_HEX_FIELD, L"#00FF80");
+        SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(LastMessage(), 0x0080FF00u);
+        SetFocus(GetDlgItem(dialog, IDC_DECIMAL_FIELD));
+        Type(dialog, IDC_DECIMAL_FIELD, L"1,2,3");
+        // The hexadecimal field holds the present color, so the decimal one applies.
+        SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(LastMessage(), 0x00030201u);
+        SetFocus(GetDlgItem(dialog, IDC_MODE_RED));
+        SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(chosen, 0x00030201u);
+}
+
+TEST_F(PickerDialog, AlphaIsEditedOnlyWhenRequested)
+{
+    Run(0x40000000 | kOrange, kPickerAlpha, [&](HWND dialog) {
+        Type(dialog, IDC_ALPHA_FIELD, L"7");
+        EXPECT_EQ(LastMessage(), 0x070080FFu);
+        Type(dialog, IDC_HUE_FIELD, L"120");
+        EXPECT_EQ(LastMessage(), 0x0700FF00u);
+        // A click on the original swatch brings back its alpha too.
+        const RECT original = Placeholder(dialog, IDC_ORIGINAL_SWATCH);
+        Mouse(dialog, WM_LBUTTONDOWN, original.left + 3, original.top + 3, MK_LBUTTON);
+        Mouse(dialog, WM_LBUTTONUP, original.left + 3, original.top + 3);
+        EXPECT_EQ(LastMessage(), 0x400080FFu);
+    });
+    Run(0x40000000 | kOrange, 0, [&](HWND dialog) { Type(dialog, IDC_HUE_FIELD, L"120"); });
+    EXPECT_EQ(LastMessage(), 0x0000FF00u);
+}
+
+TEST_F(PickerDialog, TheCloseOnlyVariantHasNoOkButton)
+{
+    Run(kOrange, kPickerCloseOnly | 0x0F000001, [&](HWND dialog) {
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDOK)));
+        EXPECT_EQ(Text(dialog, IDCANCEL), u"Close");
+    });
+}
+
+TEST_F(PickerDialog, SlidersFollowDragsBeyondTheirEndsAndEscapeEndsADrag)
+{
+    Setting("SizeMode", 0);
+    const int result = Run(kOrange, 0, [&](HWND dialog) {
+        const RECT red = Placeholder(dialog, IDC_RED_SLIDER);
+        const int y = (red.top + red.bottom) / 2;
+        Mouse(dialog, WM_LBUTTONDOWN, red.left + 2, y, MK_LBUTTON);
+        EXPECT_EQ(GetCapture(), dialog);
+        Mouse(dialog, WM_MOUSEMOVE, red.right + 40, y + 30, MK_LBUTTON);
+        EXPECT_EQ(Text(dialog, IDC_RED_FIELD), u"255");
+        Mouse(dialog, WM_MOUSEMOVE, red.left - 40, y, MK_LBUTTON);
+        EXPECT_EQ(Text(dialog, IDC_RED_FIELD), u"0");
+        SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_TRUE(IsWindow(dialog)) << "Escape during a drag ends the drag only";
+        EXPECT_NE(GetCapture(), dialog);
+        Mouse(dialog, WM_MOUSEMOVE, red.right, y);
+        EXPECT_EQ(Text(dialog, IDC_RED_FIELD), u"0");
+        SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(result, 0);
+}
+
+TEST_F(PickerDialog, TheFieldsEdgesAreTheEndsOfItsChannels)
+{
+    Setting("mode", 0);
+    Run(kOrange, 0, [&](HWND dialog) {
+        const RECT field = Placeholder(dialog, IDC_FIELD);
+        const int x = (field.left + field.right) / 2;
+        const int y = (field.top + field.bottom) / 2;
+        Mouse(dialog, WM_LBUTTONDOWN, x, y, MK_LBUTTON);
+        // The red mode: blue across, green up, red kept.
+        Mouse(dialog, WM_MOUSEMOVE, field.left, field.bottom, MK_LBUTTON);
+        EXPECT_EQ(LastMessage(), 0x000000FFu);
+        Mouse(dialog, WM_MOUSEMOVE, field.right, field.top, MK_LBUTTON);
+        EXPECT_EQ(LastMessage(), 0x00FFFFFFu);
+        Mouse(dialog, WM_LBUTTONUP, field.right, field.top);
+    });
+}
+
+TEST_F(PickerDialog, ADoubleClickOnTheFieldChoosesAndCloses)
+{
+    const int result = Run(kOrange, 0, [&](HWND dialog) {
+        const RECT field = Placeholder(dialog, IDC_FIELD);
+        Mouse(dialog, WM_LBUTTONDBLCLK, field.left, field.top, MK_LBUTTON);
+    });
+    EXPECT_EQ(result, 1);
+    // The hue mode: saturation 0 at the left, value 100 at the top.
+    EXPECT_EQ(chosen, 0x00FFFFFFu);
+}
+
+TEST_F(PickerDialog, FieldModesRedrawTheField)
+{
+    Run(0x00140A80, 0, [&](HWND dialog) {
+        SendMessageW(GetDlgItem(dialog, IDC_MODE_RED), BM_CLICK, 0, 0);
+        const RECT field = Placeholder(dialog, IDC_FIELD);
+        // Red kept at 128, green full on the top row, no blue at the left.
+        EXPECT_EQ(PixelAt(dialog, field.left, field.top), RGB(128, 255, 0));
+        SendMessageW(GetDlgItem(dialog, IDC_MODE_RED), BM_CLICK, 0, 0);
+        EXPECT_EQ(requester.colorMessages.size(), 1u) << "the same mode again changes nothing";
+    });
+}
+
+TEST_F(PickerDialog, SliderMarkersAreTrianglesOnTheValuesColumn)
+{
+    Setting("SizeMode", 0);
+    Run(0x00000000, 0, [&](HWND dialog) {
+        Type(dialog, IDC_RED_FIELD, L"255");
+        const RECT red = Placeholder(dialog, IDC_RED_SLIDER);
+        const int column = red.right - 1;
+        EXPECT_EQ(PixelAt(dialog, column, red.top - 1), RGB(0, 0, 0));
+        EXPECT_EQ(PixelAt(dialog, column - 4, red.top - 1), RGB(0, 0, 0));
+        EXPECT_EQ(PixelAt(dialog, column, red.bottom), RGB(255, 255, 255));
+        EXPECT_EQ(PixelAt(dialog, column - 5, red.top - 1), RGB(255, 255, 255)) << "the white background";
+    });
+}
+
+TEST_F(PickerDialog, BackgroundModesComeFromTheSystemMenu)
+{
+    Run(kOrange, 0, [&](HWND dialog) {
+        EXPECT_EQ(PixelAt(dialog, 0, 0), RGB(255, 255, 255));
+        SendMessageW(dialog, WM_SYSCOMMAND, IDM_BACKGROUND_CURRENT, 0);
+        EXPECT_EQ(PixelAt(dialog, 0, 0), RGB(255, 128, 0));
+        SendMessageW(dialog, WM_SYSCOMMAND, IDM_BACKGROUND_SYSTEM, 0);
+        EXPECT_EQ(PixelAt(dialog, 0, 0), GetSysColor(COLOR_3DFACE));
+    });
+}
+
+TEST_F(PickerDialog, TheSizeModeButtonCutsAndRestoresTheRightPart)
+{
+    Run(kOrange, 0, [&](HWND dialog) {
+        RECT compact{};
+        GetWindowRect(dialog, &compact);
+        RECT shelf{};
+        GetWindowRect(GetDlgItem(dialog, IDC_SHELF), &shelf);
+        EXPECT_EQ(compact.right, shelf.left - 8);
+        EXPECT_EQ(Text(dialog, IDC_SIZE_MODE), u">");
+        SendMessageW(dialog, WM_COMMAND, IDC_SIZE_MODE, 0);
+        RECT full{};
+        GetWindowRect(dialog, &full);
+        EXPECT_GT(full.right - full.left, compact.right - compact.left + 100);
+        EXPECT_EQ(full.left, compact.left);
+        EXPECT_EQ(Text(dialog, IDC_SIZE_MODE), u"<");
+    });
+}
+
+TEST_F(PickerDialog, RepeatedRunsLeaveNoWindowsOrDrawingObjectsBehind)
+{
+    Run(kOrange, kPickerAlpha, [](HWND) {});
+    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    for (int i = 0; i < 200; ++i)
+        Run(kOrange, i % 2 ? kPickerAlpha : 0,
+            [](HWND dialog) { RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); });
+    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi);
+    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user);
+    EXPECT_EQ(picker.host.Core()->DialogSupportQueries(), 1) << "the host is asked once per module lifetime";
+}
