@@ -19,6 +19,7 @@
 #include "host/plexa/src/MemoryStream.h"
 #include "host/plexa/src/PlexaModule.h"
 #include "host/plexa/src/RegistrySettings.h"
+#include "host/plexa/src/ToolbarImages.h"
 #include "host/plexa/src/TextTable.h"
 #include "plexa/Win32Text.h"
 #include "plexa/jx_XML.h"
@@ -132,7 +133,14 @@ public:
     // (the viewer, the tests) answers a module that has it.
     jx_HANDLE GetResourceModule(int, int) override { return PlexaModule(); }
 
-    int ModuleStartup(jx_HANDLE instance) override { return instance ? 1 : 0; }
+    // The module's toolbar image sets become known by their GUIDs.
+    int ModuleStartup(jx_HANDLE instance) override
+    {
+        if (!instance)
+            return 0;
+        RegisterModuleToolbarImages(static_cast<HMODULE>(instance));
+        return 1;
+    }
 
     jx_STREAM* OpenStream(jx_HANDLE instance, const char16_t* path, int mode) override
     {
