@@ -159,3 +159,19 @@ TEST_F(PickColor, ANullRequestRunsNothing)
     EXPECT_EQ(extension->PickColor(nullptr), 0);
     EXPECT_TRUE(frame.states.empty());
 }
+
+TEST_F(PickColor, ARequesterThatIsGoneOpensNoDialog)
+{
+    ASSERT_NE(extension, nullptr);
+    HWND gone = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    DestroyWindow(gone);
+    PickerRequest request = Request(kOrangeHalfAlpha);
+    request.word[kPickerRequester] = HandleToULong(gone);
+    AnswerWith(IDOK, request);
+    // Windows refuses a dialog whose owner is gone with 0, as if cancelled,
+    // so the caller keeps its color.
+    EXPECT_EQ(extension->PickColor(&request), 0);
+    EXPECT_EQ(dialogSeen, nullptr);
+    EXPECT_EQ(request.word[kPickerColor], kOrangeHalfAlpha);
+    EXPECT_EQ(frame.states, (std::vector<int>{1, 0}));
+}
