@@ -68,10 +68,15 @@ public:
     void OnDestroy();
     void OnSize(int width, int height);
     void OnPaint();
+    // Draws the background and every control shown into dc, the client
+    // area's size; controls render first where their parameters changed.
+    void Compose(HDC dc, int width, int height);
     void OnCommand(int id, int notification);
     void OnSysCommand(int id);
     void OnInitMenu(HMENU menu);
     void OnTimer(UINT_PTR id);
+    void OnActivateApp(bool active);
+    void ShowHelp();
     void OnLeftButtonDown(int keys, int x, int y);
     void OnMouseMove(int keys, int x, int y);
     void OnLeftButtonUp(int keys, int x, int y);

@@ -62,8 +62,7 @@ void CCltPiker::OnCommand(int id, int notification)
         InvalidateRect(hDlg, nullptr, FALSE);
         return;
     case IDC_HELP_BUTTON:
-        if (HostObject)
-            HostObject->ShowHelpTopic(kHelpTopic, 0);
+        ShowHelp();
         return;
     case IDOK:
         if (IsEditWindow(GetFocus()))
@@ -83,6 +82,12 @@ void CCltPiker::OnCommand(int id, int notification)
         // empty slot) act on the shelf here once it has its gestures.
         return;
     }
+}
+
+void CCltPiker::ShowHelp()
+{
+    if (HostObject)
+        HostObject->ShowHelpTopic(kHelpTopic, 0);
 }
 
 void CCltPiker::OnFieldModeClicked()

@@ -15,6 +15,13 @@ void SetItemText(HWND dialog, int id, const char16_t* text)
     HWND item = GetDlgItem(dialog, id);
     if (!item)
         return;
+    // Setting a field's text costs a redraw and a change notification; a
+    // text that is already there is left alone (a slider drag changes a
+    // few of the nine color fields, not all of them).
+    wchar_t present[kFieldTextUnits] = {};
+    if (GetWindowTextW(item, present, kFieldTextUnits) < kFieldTextUnits - 1 &&
+        AsUtf16(present) == std::u16string(text))
+        return;
     if (HostObject)
         HostObject->SetControlText(item, text);
     else

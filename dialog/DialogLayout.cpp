@@ -1,6 +1,9 @@
 // WM_SIZE and the life of the dialog window around it: laying the
 // windowless controls over their placeholders, the blink timer, closing.
 #include "dialog/CltPiker.h"
+
+#include <commctrl.h>
+
 #include "resources/ResourceIds.h"
 
 CWBase* CCltPiker::Placeholder(int id)
@@ -48,6 +51,21 @@ void CCltPiker::OnTimer(UINT_PTR id)
     // Slots equal to the current color blink: the shelf repaints them.
     if (id == IDT_BLINK && !shelf.marks.empty())
         InvalidateRect(hDlg, nullptr, FALSE);
+}
+
+void CCltPiker::OnActivateApp(bool active)
+{
+    // Another application came to the front: the shelf's tracking tooltip
+    // goes away with it.
+    if (active || !tipTracking)
+        return;
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = hDlg;
+    tool.uId = IDC_SHELF;
+    SendMessageW(tooltip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+    tipTracking = false;
+    ReleaseCaptureUnlessNeeded();
 }
 
 void CCltPiker::OnDestroy()

@@ -42,9 +42,16 @@ void CCltPiker::OnPaint()
     GetClientRect(hDlg, &client);
     const OffScreen offScreen(paint.get(), client.right, client.bottom);
     HDC dc = offScreen.Dc() ? offScreen.Dc() : paint.get();
+    Compose(dc, client.right, client.bottom);
+    if (offScreen.Dc())
+        BitBlt(paint.get(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+}
+
+void CCltPiker::Compose(HDC dc, int width, int height)
+{
     {
         const SelectedObject background(dc, backgroundBrush.get());
-        PatBlt(dc, 0, 0, client.right, client.bottom, PATCOPY);
+        PatBlt(dc, 0, 0, width, height, PATCOPY);
     }
     originalSwatch.Paint(dc);
     currentSwatch.Paint(dc);
@@ -58,6 +65,4 @@ void CCltPiker::OnPaint()
         if (color.alphaEnabled)
             sliders[kAlphaSlider].Paint(dc);
     }
-    if (offScreen.Dc())
-        BitBlt(paint.get(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
 }

@@ -55,6 +55,12 @@ INT_PTR Dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         controller->OnTimer(wParam);
         return FALSE;
+    case WM_HELP:
+        controller->ShowHelp();
+        return TRUE;
+    case WM_ACTIVATEAPP:
+        controller->OnActivateApp(wParam != FALSE);
+        return FALSE;
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:

@@ -34,6 +34,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int)
     ViewerOptions options;
     options.core = host.core;
     options.picker = module.CreatePicker();
+    options.showAlpha = std::wcsstr(commandLine, L"--alpha") != nullptr;
     HWND window = CreateViewerWindow(instance, options);
     const int exitCode = window ? RunViewer(window, std::wcsstr(commandLine, L"--pick") != nullptr) : 1;
     if (options.picker)

@@ -180,9 +180,11 @@ HWND CreateViewerWindow(HINSTANCE instance, const ViewerOptions& options)
     auto* state = new ViewerState;
     state->options = options;
     state->color = options.color;
+    state->showAlpha = options.showAlpha;
     state->colorChangeMessage = RegisterWindowMessageA(kColorChangeMessageName);
     state->frame.SetListener(OnModalStateChanged, state);
     HMENU menu = CreateViewerMenu(*state);
+    CheckMenuItem(state->colorMenu, kAlphaCommand, MF_BYCOMMAND | (state->showAlpha ? MF_CHECKED : MF_UNCHECKED));
     HWND window = CreateWindowExW(0, kClassName, L"Plexa Viewer", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                                   640, 480, nullptr, menu, instance, state);
     if (!window) {
