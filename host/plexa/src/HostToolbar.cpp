@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"JX_Toolbar";
 constexpr int kToolbarChildId = 1;
 constexpr int kSeparatorWidthProperty = 1002;
 constexpr int kDefaultSeparatorWidth = 6;
@@ -311,23 +310,9 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK ToolbarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return CallWithoutThrowing<LRESULT>(0, [&] { return Dispatch(window, message, wParam, lParam); });
-}
-
 } // namespace
 
-void RegisterHostToolbarClass(HMODULE module)
+LRESULT CALLBACK HostToolbarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    // Global, so dialogs of every module of the process can create it.
-    windowClass.style = CS_GLOBALCLASS;
-    windowClass.lpfnWndProc = ToolbarProc;
-    windowClass.cbWndExtra = sizeof(void*);
-    windowClass.hInstance = module;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
+    return CallWithoutThrowing<LRESULT>(0, [&] { return Dispatch(window, message, wParam, lParam); });
 }

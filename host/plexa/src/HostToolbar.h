@@ -6,4 +6,5 @@
 
 #include <windows.h>
 
-void RegisterHostToolbarClass(HMODULE module);
+// The window procedure of the class.
+LRESULT CALLBACK HostToolbarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

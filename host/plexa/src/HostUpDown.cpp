@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"JX_UPDOWN";
 constexpr int kUpDownChildId = 1;
 constexpr UINT_PTR kWheelSubclassId = 0x4A58;
 
@@ -82,22 +81,9 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-LRESULT CALLBACK UpDownProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return CallWithoutThrowing<LRESULT>(0, [&] { return Dispatch(window, message, wParam, lParam); });
-}
-
 } // namespace
 
-void RegisterHostUpDownClass(HMODULE module)
+LRESULT CALLBACK HostUpDownProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_GLOBALCLASS;
-    windowClass.lpfnWndProc = UpDownProc;
-    windowClass.cbWndExtra = sizeof(void*);
-    windowClass.hInstance = module;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
+    return CallWithoutThrowing<LRESULT>(0, [&] { return Dispatch(window, message, wParam, lParam); });
 }

@@ -7,4 +7,5 @@
 
 #include <windows.h>
 
-void RegisterHostUpDownClass(HMODULE module);
+// The window procedure of the class.
+LRESULT CALLBACK HostUpDownProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

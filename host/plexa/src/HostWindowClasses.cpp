@@ -7,6 +7,25 @@
 #include "host/plexa/src/HostUpDown.h"
 #include "host/plexa/src/PlexaModule.h"
 
+namespace {
+
+void RegisterHostClass(HMODULE module, const wchar_t* name, WNDPROC procedure)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    // Global, so dialogs of every module of the process can create it.
+    windowClass.style = CS_GLOBALCLASS;
+    windowClass.lpfnWndProc = procedure;
+    // Window long 0: the class's host object.
+    windowClass.cbWndExtra = sizeof(void*);
+    windowClass.hInstance = module;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = name;
+    RegisterClassExW(&windowClass);
+}
+
+} // namespace
+
 void RegisterHostWindowClasses()
 {
     static bool registered = false;
@@ -15,7 +34,7 @@ void RegisterHostWindowClasses()
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&controls);
     const HMODULE module = PlexaModule();
-    RegisterHostToolbarClass(module);
-    RegisterHostUpDownClass(module);
+    RegisterHostClass(module, L"JX_Toolbar", HostToolbarProc);
+    RegisterHostClass(module, L"JX_UPDOWN", HostUpDownProc);
     registered = true;
 }
