@@ -18,7 +18,7 @@ CCltPiker::CCltPiker()
     currentSwatch.owner = this;
     if (!SharedUndoManager)
         SharedUndoManager = new mjx_UNDOMGR();
-    bridge = std::make_unique<CCBridg>();
+    bridge = CreateLayoutBridge();
 }
 
 // The bridge goes first; the members then go in the reverse of their order:

@@ -61,12 +61,17 @@ public:
     // of this moment.
     void SetBackgroundMode(int mode);
     void FillTextFields();
+    // One tooltip window for the dialog, with every tool at its control's
+    // present place; made again after every layout.
+    void CreateTooltips();
+    // The tip of the Original (IDC_ORIGINAL_SWATCH) or Current swatch.
+    void UpdateSwatchTip(int swatch);
     void UpdateUndoButtons();
 
     // Dialog message handlers.
     INT_PTR OnInitDialog(HWND dialog);
     void OnDestroy();
-    void OnSize(int width, int height);
+    void OnSize(WPARAM type, int width, int height);
     void OnPaint();
     // Draws the background and every control shown into dc, the client
     // area's size; controls render first where their parameters changed.
@@ -85,7 +90,7 @@ public:
     bool CancelGesture();
 
     // The layout bridge.
-    std::unique_ptr<CCBridg> bridge;
+    std::unique_ptr<CCBridg_base> bridge;
     HWND hDlg = nullptr;
     // The caller's request, copied before the dialog starts.
     PickerRequest request = {};
@@ -136,6 +141,7 @@ private:
     CWBase* Placeholder(int id);
     void LayoutControls();
     void LoadSettings();
+    void SaveSettings();
     void FillToolbars();
     void ShowAlphaRow();
     void SetSpinRanges();

@@ -61,8 +61,7 @@ void CCltPiker::UpdateMarkers()
         sliders[kStripSlider].posY = setup.stripY;
     }
     shelf.needsRefresh = true;
-    // The current swatch's tooltip gets the new color's text here once the
-    // dialog has tooltips.
+    UpdateSwatchTip(IDC_CURRENT_SWATCH);
     UpdateUndoButtons();
 }
 

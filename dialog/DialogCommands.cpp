@@ -168,7 +168,10 @@ void CCltPiker::ToggleSizeMode()
 {
     compact = !compact;
     ShowSizeModeCaption();
-    bridge->SetMinTrackSize(compact ? SIZE{minTrackSize.cx - compactCut, minTrackSize.cy} : minTrackSize);
+    if (bridge) {
+        const SIZE track = compact ? SIZE{minTrackSize.cx - compactCut, minTrackSize.cy} : minTrackSize;
+        bridge->MinTrackSize(&track);
+    }
     RECT window{};
     GetWindowRect(hDlg, &window);
     const int width = window.right - window.left + (compact ? -compactCut : compactCut);
@@ -188,8 +191,7 @@ void CCltPiker::OnSysCommand(int id)
         break;
     case IDM_TOOLTIP_HELP:
         helpToolTip = !helpToolTip;
-        // The tooltips are made again here, with or without help lines,
-        // once the dialog has tooltips.
+        CreateTooltips();
         break;
     default:
         break;

@@ -22,15 +22,14 @@ CWBase* CCltPiker::Placeholder(int id)
     }
 }
 
-void CCltPiker::OnSize(int width, int height)
+void CCltPiker::OnSize(WPARAM type, int width, int height)
 {
     // The bridge always lays out the full design; in compact mode the part
     // right of the cut is simply outside the window.
     if (compact)
         width += compactCut;
-    LRESULT ignored = 0;
     if (bridge && width != 0)
-        bridge->ProcessMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height), ignored);
+        bridge->ProcessMessage(hDlg, WM_SIZE, type, MAKELPARAM(width, height));
     LayoutControls();
 }
 
@@ -43,7 +42,7 @@ void CCltPiker::LayoutControls()
     if (color.alphaEnabled)
         sliders[kAlphaSlider].SetRectFromWindow(GetDlgItem(hDlg, IDC_ALPHA_SLIDER));
     RedrawWindow(hDlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    // The tooltips follow the new rectangles here once the dialog has tooltips.
+    CreateTooltips();
 }
 
 void CCltPiker::OnTimer(UINT_PTR id)
@@ -70,7 +69,7 @@ void CCltPiker::OnActivateApp(bool active)
 
 void CCltPiker::OnDestroy()
 {
-    // The settings and the default palette are saved here once the dialog keeps them.
+    SaveSettings();
     if (tooltip) {
         DestroyWindow(tooltip);
         tooltip = nullptr;

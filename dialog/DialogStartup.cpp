@@ -1,10 +1,7 @@
 // WM_INITDIALOG: the picker dialog's start-up sequence, and the settings it
 // loads on the way.
-#include <algorithm>
-
 #include "dialog/CltPiker.h"
 #include "dialog/DialogItems.h"
-#include "dialog/PickerSettings.h"
 #include "plexa/jx_CORE.h"
 #include "plexa/jx_GUID.h"
 #include "plexa/jx_TOOLBAR.h"
@@ -103,7 +100,7 @@ INT_PTR CCltPiker::OnInitDialog(HWND dialog)
     FillToolbars();
     color.alphaEnabled = (request.word[kPickerOptions] & kPickerAlpha) != 0;
     ShowAlphaRow();
-    OnSize(0, 0);
+    OnSize(SIZE_RESTORED, 0, 0);
     updating = true;
     LoadSettings();
     SetSpinRanges();
@@ -168,41 +165,6 @@ void CCltPiker::ShowAlphaRow()
     MoveItemBy(hDlg, IDC_SHELF_SCROLLBAR, d, -(d - 3));
 }
 
-void CCltPiker::LoadSettings()
-{
-    RECT window{};
-    GetWindowRect(hDlg, &window);
-    RECT shelfRect{};
-    GetWindowRect(GetDlgItem(hDlg, IDC_SHELF), &shelfRect);
-    compactCut = window.right - shelfRect.left + 8;
-    bridge->SetWindow(hDlg);
-    minTrackSize = bridge->MinTrackSize();
-    compact = ReadPickerInt("SizeMode", 1) != 0;
-    // The catalog installs the default palette into the shelf here once it
-    // reads palettes (updating is set, so that load is no undo step).
-    helpToolTip = ReadPickerInt("helpToolTip", 1) != 0;
-    fieldMode = std::clamp(ReadPickerInt("mode", kChannelHue), -1, 6);
-    for (int i = kRedSlider; i <= kValueSlider; ++i) {
-        sliders[i].kind = kHorizontalSlider;
-        sliders[i].channelX = i;
-        sliders[i].markerFlags = CGr::kColumnMarker | CGr::kTriangleMarker;
-    }
-    sliders[kAlphaSlider].kind = kHorizontalSlider;
-    sliders[kAlphaSlider].channelX = kChannelAlpha;
-    sliders[kAlphaSlider].markerFlags = CGr::kColumnMarker | CGr::kTriangleMarker;
-    sliders[kStripSlider].kind = kVerticalStrip;
-    sliders[kStripSlider].channelY = fieldMode;
-    sliders[kStripSlider].markerFlags = CGr::kRowMarker;
-    colorField.markerFlags = CGr::kRowMarker | CGr::kColumnMarker;
-    for (CGr& slider : sliders)
-        slider.owner = this;
-    colorField.owner = this;
-    const int mode = ReadPickerInt("BGmode", kBackgroundWhite);
-    if (mode == kBackgroundCurrent)
-        color.currentColor = CRGBA(static_cast<std::uint32_t>(ReadPickerInt("BGcolor", GetSysColor(COLOR_BTNFACE))));
-    SetBackgroundMode(mode);
-}
-
 void CCltPiker::SetSpinRanges()
 {
     for (int i = kRedSlider; i <= kValueSlider; ++i) {
@@ -224,35 +186,6 @@ void CCltPiker::AddSystemMenuItems()
     AppendMenuAW(menu, 0, IDM_BACKGROUND_CURRENT, GetModuleText(IDS_MENU_BACKGROUND_CURRENT));
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuAW(menu, 0, IDM_TOOLTIP_HELP, GetModuleText(IDS_MENU_TOOLTIP_HELP));
-}
-
-void CCltPiker::PlaceWindow()
-{
-    RECT desktop{};
-    GetWindowRect(GetDesktopWindow(), &desktop);
-    const int desktopWidth = desktop.right - desktop.left;
-    const int desktopHeight = desktop.bottom - desktop.top;
-    const float x = std::clamp(ReadPickerFloat("DlgX", 0.5f), 0.0f, 1.0f);
-    const float y = std::clamp(ReadPickerFloat("DlgY", 0.5f), 0.0f, 1.0f);
-    const int centerX = static_cast<int>(desktopWidth * x);
-    const int centerY = static_cast<int>(desktopHeight * y);
-    int width = ReadPickerInt("DlgWidth", 0);
-    int height = ReadPickerInt("DlgHeight", 0);
-    if (width <= 0 || height <= 0) {
-        RECT window{};
-        GetWindowRect(hDlg, &window);
-        width = window.right - window.left;
-        height = window.bottom - window.top;
-    }
-    const int left = centerX - width / 2;
-    const int top = centerY - height / 2;
-    if (compact) {
-        width -= compactCut;
-        bridge->SetMinTrackSize({minTrackSize.cx - compactCut, minTrackSize.cy});
-    } else {
-        bridge->SetMinTrackSize(minTrackSize);
-    }
-    SetWindowPos(hDlg, HWND_TOP, left, top, width, height, 0);
 }
 
 void CCltPiker::ShowSizeModeCaption()

@@ -27,7 +27,7 @@ INT_PTR Dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
     const int keys = static_cast<int>(wParam);
     switch (message) {
     case WM_SIZE:
-        controller->OnSize(LOWORD(lParam), HIWORD(lParam));
+        controller->OnSize(wParam, LOWORD(lParam), HIWORD(lParam));
         return TRUE;
     case WM_PAINT:
         controller->OnPaint();
@@ -36,9 +36,8 @@ INT_PTR Dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
         controller->OnDestroy();
         return FALSE;
     case WM_GETMINMAXINFO: {
-        LRESULT result = 0;
-        if (controller->bridge && controller->bridge->ProcessMessage(message, wParam, lParam, result)) {
-            SetWindowLongPtrW(dialog, DWLP_MSGRESULT, result);
+        if (controller->bridge && controller->bridge->ProcessMessage(dialog, message, wParam, lParam)) {
+            SetWindowLongPtrW(dialog, DWLP_MSGRESULT, 0);
             return TRUE;
         }
         return FALSE;

@@ -19,6 +19,12 @@ float ReadPickerFloat(const char* key, float defaultValue)
     return HostObject ? HostObject->ReadSettingFloat(&kPickerSettingsSection, key, defaultValue) : defaultValue;
 }
 
+void WritePickerFloat(const char* key, float value)
+{
+    if (HostObject)
+        HostObject->WriteSettingFloat(&kPickerSettingsSection, key, value);
+}
+
 int ReadHostWideInt(const char* key, int defaultValue)
 {
     return HostObject ? HostObject->ReadSettingInt(nullptr, key, defaultValue) : defaultValue;

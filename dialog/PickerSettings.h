@@ -12,5 +12,6 @@ inline constexpr jx_GUID kPickerSettingsSection = {
 int ReadPickerInt(const char* key, int defaultValue);
 void WritePickerInt(const char* key, int value);
 float ReadPickerFloat(const char* key, float defaultValue);
+void WritePickerFloat(const char* key, float value);
 // A host-wide key ("2d\GridMode"), read with no section.
 int ReadHostWideInt(const char* key, int defaultValue);

@@ -12,7 +12,9 @@
 #define IDB_EYEDROPPER 109
 #define IDB_EMPTY_SLOT 110
 
-// Buttons
+// Buttons: OK and Cancel are Windows' IDOK and IDCANCEL
+#define IDC_OK_BUTTON 1
+#define IDC_CANCEL_BUTTON 2
 #define IDC_HELP_BUTTON 9
 #define IDC_SIZE_MODE 1036
 

@@ -6,6 +6,7 @@
 #include "common/GdiOwners.h"
 #include "common/NoThrowBoundary.h"
 #include "host/viewer/ShadedSphere.h"
+#include "host/viewer/ViewerSettings.h"
 #include "plexa/HostCore.h"
 #include "plexa/jx_EXTENSION.h"
 
@@ -77,6 +78,19 @@ HMENU CreateViewerMenu(ViewerState& state)
     return bar;
 }
 
+void SaveSettings(HWND window, const ViewerState& state)
+{
+    ViewerSettings settings;
+    settings.color = state.color;
+    settings.showAlpha = state.showAlpha;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    // The restored size, also when the window closes minimized or maximized.
+    if (GetWindowPlacement(window, &placement))
+        settings.window = placement.rcNormalPosition;
+    SaveViewerSettings(state.options.core, settings);
+}
+
 void OnPaint(HWND window, ViewerState& state)
 {
     const PaintDc paint(window);
@@ -144,6 +158,7 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         OnCommand(window, *state, LOWORD(wParam));
         return 0;
     case WM_DESTROY:
+        SaveSettings(window, *state);
         SetWindowLongPtrW(window, 0, 0);
         PostQuitMessage(0);
         return 0;
@@ -179,14 +194,16 @@ HWND CreateViewerWindow(HINSTANCE instance, const ViewerOptions& options)
 
     auto* state = new ViewerState;
     state->options = options;
-    state->color = options.color;
-    state->showAlpha = options.showAlpha;
+    const ViewerSettings settings = LoadViewerSettings(options.core);
+    state->color = settings.color;
+    state->showAlpha = options.showAlpha || settings.showAlpha;
     state->colorChangeMessage = RegisterWindowMessageA(kColorChangeMessageName);
     state->frame.SetListener(OnModalStateChanged, state);
     HMENU menu = CreateViewerMenu(*state);
     CheckMenuItem(state->colorMenu, kAlphaCommand, MF_BYCOMMAND | (state->showAlpha ? MF_CHECKED : MF_UNCHECKED));
-    HWND window = CreateWindowExW(0, kClassName, L"Plexa Viewer", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  640, 480, nullptr, menu, instance, state);
+    const RECT& place = settings.window;
+    HWND window = CreateWindowExW(0, kClassName, L"Plexa Viewer", WS_OVERLAPPEDWINDOW, place.left, place.top,
+                                  place.right - place.left, place.bottom - place.top, nullptr, menu, instance, state);
     if (!window) {
         delete state;
         DestroyMenu(menu);

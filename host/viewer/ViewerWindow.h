@@ -13,7 +13,6 @@ class jx_HOSTCORE;
 struct ViewerOptions {
     jx_HOSTCORE* core = nullptr;
     jx_COLORPIKER* picker = nullptr;
-    std::uint32_t color = 0x0040A0E0;
     // The picker edits alpha too; the sphere fades with it.
     bool showAlpha = false;
 };

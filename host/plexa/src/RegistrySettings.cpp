@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -92,7 +93,9 @@ float RegistrySettings::ReadFloat(const std::string& section, std::string_view k
         return defaultValue;
     wchar_t* end = nullptr;
     const float value = std::wcstof(text, &end);
-    return end == text ? defaultValue : value;
+    // Text that is no number, or one no float holds ("1e999", "nan"), was
+    // not written by the host: it reads as missing.
+    return end == text || !std::isfinite(value) ? defaultValue : value;
 }
 
 bool RegistrySettings::WriteFloat(const std::string& section, std::string_view key, float value)

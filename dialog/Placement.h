@@ -1,0 +1,36 @@
+// Where the picker's window goes, and what is stored of where it was: the
+// window's center as fractions of the desktop, and the full layout's size
+// (the compact window is narrower by the cut, and stored at full width).
+#pragma once
+
+struct PlacementSize {
+    int width = 0;
+    int height = 0;
+};
+
+struct WindowPlacement {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// From stored values: x and y are clamped to 0..1 (a value that is not a
+// number counts as the middle); a stored size of 0 (or less) in either
+// direction takes `templateSize` whole, any other is kept within `minimum`
+// and `largest`. The window is centered on its point with its full width;
+// in compact mode it is then `compactCut` narrower.
+WindowPlacement PlacementFromSettings(float x, float y, PlacementSize stored, PlacementSize desktop,
+                                      PlacementSize templateSize, PlacementSize minimum, PlacementSize largest,
+                                      bool compact, int compactCut);
+
+struct StoredPlacement {
+    float x = 0.5f;
+    float y = 0.5f;
+    int width = 0;
+    int height = 0;
+};
+
+// What the window as it is now is stored as: its full width, and its center
+// (left + width / 2, rounded toward zero) over the desktop's size.
+StoredPlacement PlacementToSettings(const WindowPlacement& window, PlacementSize desktop, bool compact, int compactCut);

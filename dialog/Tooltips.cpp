@@ -1,0 +1,99 @@
+// The dialog's one tooltip window: a fixed localized tip for each control,
+// the swatches' tips with their colors, and the shelf's tracked tip that
+// the mouse handlers fill.
+#include "dialog/CltPiker.h"
+
+#include <commctrl.h>
+
+#include "dialog/TipTexts.h"
+#include "plugin/ModuleState.h"
+#include "plugin/ModuleText.h"
+#include "resources/ResourceIds.h"
+
+namespace {
+
+constexpr int kMaxTipWidth = 200;
+
+TOOLINFOW ToolInfo(HWND dialog, UINT_PTR id, UINT flags, const char16_t* text)
+{
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = flags;
+    tool.hwnd = dialog;
+    tool.uId = id;
+    tool.hinst = static_cast<HINSTANCE>(ModuleInstance);
+    tool.lpszText = const_cast<wchar_t*>(reinterpret_cast<const wchar_t*>(text));
+    return tool;
+}
+
+void AddWindowTool(HWND tooltip, HWND dialog, int id, int textId)
+{
+    HWND control = GetDlgItem(dialog, id);
+    if (!control)
+        return;
+    TOOLINFOW tool =
+        ToolInfo(dialog, reinterpret_cast<UINT_PTR>(control), TTF_IDISHWND | TTF_SUBCLASS, GetModuleText(textId));
+    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void AddRectTool(HWND tooltip, HWND dialog, int id, const char16_t* text, UINT flags)
+{
+    HWND control = GetDlgItem(dialog, id);
+    if (!control)
+        return;
+    TOOLINFOW tool = ToolInfo(dialog, static_cast<UINT_PTR>(id), flags, text);
+    GetWindowRect(control, &tool.rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&tool.rect), 2);
+    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+} // namespace
+
+void CCltPiker::CreateTooltips()
+{
+    if (tooltip)
+        DestroyWindow(tooltip);
+    tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                              static_cast<HINSTANCE>(ModuleInstance), nullptr);
+    if (!tooltip)
+        return;
+    SetWindowPos(tooltip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SendMessageW(tooltip, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(2 * GetDoubleClickTime(), 0));
+    SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
+    AddWindowTool(tooltip, hDlg, IDC_HEX_FIELD, IDS_TIP_HEX);
+    AddWindowTool(tooltip, hDlg, IDC_DECIMAL_FIELD, IDS_TIP_DECIMAL);
+    for (int i = kRedSlider; i <= kValueSlider; ++i) {
+        const int name = IDS_CHANNEL_RED + i;
+        AddWindowTool(tooltip, hDlg, IDC_MODE_RED + i, name);
+        AddRectTool(tooltip, hDlg, IDC_RED_SLIDER + i, GetModuleText(name), TTF_SUBCLASS);
+        AddWindowTool(tooltip, hDlg, IDC_RED_FIELD + 2 * i, name);
+        AddWindowTool(tooltip, hDlg, IDC_RED_SPIN + 2 * i, name);
+    }
+    if (color.alphaEnabled) {
+        AddRectTool(tooltip, hDlg, IDC_ALPHA_SLIDER, GetModuleText(IDS_CHANNEL_ALPHA), TTF_SUBCLASS);
+        AddWindowTool(tooltip, hDlg, IDC_ALPHA_FIELD, IDS_CHANNEL_ALPHA);
+        AddWindowTool(tooltip, hDlg, IDC_ALPHA_SPIN, IDS_CHANNEL_ALPHA);
+        AddRectTool(tooltip, hDlg, IDC_ALPHA_LABEL, GetModuleText(IDS_CHANNEL_ALPHA), TTF_SUBCLASS);
+    }
+    AddRectTool(tooltip, hDlg, IDC_ORIGINAL_SWATCH, u"", TTF_SUBCLASS);
+    AddRectTool(tooltip, hDlg, IDC_CURRENT_SWATCH, u"", TTF_SUBCLASS);
+    AddRectTool(tooltip, hDlg, IDC_SHELF, u"", TTF_TRACK | TTF_ABSOLUTE);
+    if (helpToolTip)
+        AddRectTool(tooltip, hDlg, IDC_EYEDROPPER, GetModuleText(IDS_TIP_EYEDROPPER), TTF_SUBCLASS);
+    AddWindowTool(tooltip, hDlg, IDC_SIZE_MODE, IDS_TIP_SIZE_MODE);
+    UpdateSwatchTip(IDC_ORIGINAL_SWATCH);
+    UpdateSwatchTip(IDC_CURRENT_SWATCH);
+}
+
+void CCltPiker::UpdateSwatchTip(int swatch)
+{
+    if (!tooltip)
+        return;
+    const bool original = swatch == IDC_ORIGINAL_SWATCH;
+    const CRGBA shown = original ? CRGBA(request.word[kPickerColor]) : color.currentColor;
+    const char16_t* hint = helpToolTip ? GetModuleText(original ? IDS_TIP_ORIGINAL : IDS_TIP_CURRENT) : nullptr;
+    const jx_STRING text = SwatchTipText(colorNames, shown, hint);
+    TOOLINFOW tool = ToolInfo(hDlg, static_cast<UINT_PTR>(swatch), 0, text.GetBuffer());
+    SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}

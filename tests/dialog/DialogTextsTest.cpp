@@ -1,0 +1,74 @@
+#include "dialog/Placement.h"
+#include "dialog/TipTexts.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "plexa/jx_REF.h"
+
+namespace {
+
+constexpr PlacementSize kDesktop{1280, 1024};
+constexpr PlacementSize kTemplate{627, 346};
+constexpr PlacementSize kMinimum{627, 346};
+constexpr PlacementSize kLargest{1920, 1080};
+
+WindowPlacement FromSettings(float x, float y, PlacementSize stored, bool compact = false)
+{
+    return PlacementFromSettings(x, y, stored, kDesktop, kTemplate, kMinimum, kLargest, compact, 330);
+}
+
+std::u16string Tip(const CAColorName& names, CRGBA color, const char16_t* hint)
+{
+    return SwatchTipText(names, color, hint).GetBuffer();
+}
+
+} // namespace
+
+TEST(Placement, FirstRunCentersTheTemplateSize)
+{
+    const WindowPlacement placement = FromSettings(0.5f, 0.5f, {0, 0});
+    EXPECT_EQ(placement.left, 640 - 313);
+    EXPECT_EQ(placement.top, 512 - 173);
+    EXPECT_EQ(placement.width, 627);
+    EXPECT_EQ(FromSettings(0.5f, 0.5f, {0, 0}, true).width, 297);
+}
+
+TEST(Placement, HandWrittenValuesAreClampedAndNonNumbersCenter)
+{
+    EXPECT_EQ(FromSettings(1.7f, 0.5f, {0, 0}).left, 1280 - 313);
+    EXPECT_EQ(FromSettings(-0.2f, 0.5f, {0, 0}).left, -313);
+    EXPECT_EQ(FromSettings(std::nanf(""), INFINITY, {0, 0}).left, 640 - 313);
+    EXPECT_EQ(FromSettings(0.5f, INFINITY, {0, 0}).top, 1024 - 173);
+    EXPECT_EQ(FromSettings(0.5f, 0.5f, {100, 90}).width, 627) << "below the minimum";
+    EXPECT_EQ(FromSettings(0.5f, 0.5f, {99999, 99999}).height, 1080) << "beyond every screen";
+    EXPECT_EQ(FromSettings(0.5f, 0.5f, {-5, 400}).height, 346) << "no usable size: the template's";
+}
+
+TEST(Placement, CompactWindowsAreStoredAtFullWidthAndReadBackInPlace)
+{
+    const WindowPlacement compact{100, 200, 400, 300};
+    const StoredPlacement stored = PlacementToSettings(compact, kDesktop, true, 330);
+    EXPECT_EQ(stored.width, 730);
+    EXPECT_FLOAT_EQ(stored.x, (100 + 365) / 1280.0f);
+    EXPECT_FLOAT_EQ(stored.y, (200 + 150) / 1024.0f);
+    const WindowPlacement back = PlacementFromSettings(stored.x, stored.y, {stored.width, stored.height}, kDesktop,
+                                                       kTemplate, {400, 300}, kLargest, true, 330);
+    EXPECT_EQ(back.left, 100);
+    EXPECT_EQ(back.top, 200);
+    EXPECT_EQ(back.width, 400);
+}
+
+TEST(TipTexts, SwatchTipsShowNamesNumbersAndTheHint)
+{
+    const jx_REF<jx_SORTEDCOLLECTION> table(CreateColorNameTable());
+    AddColorNameIfNew(table.get(), 0x000080FF, u"Orange");
+    CAColorName names;
+    names.SetTable(table.get());
+    EXPECT_EQ(Tip(names, CRGBA(0x00102030), nullptr), u"RGB(48,32,16)\r\nHex=302010");
+    EXPECT_EQ(Tip(names, CRGBA(0x000080FF), u"Click"), u"Orange\r\nRGB(255,128,0)\r\nHex=FF8000\r\n\r\nClick");
+    // With alpha the whole word is looked up: no name.
+    EXPECT_EQ(Tip(names, CRGBA(0x800080FF), nullptr), u"RGB(255,128,0)\r\nHex=FF8000");
+}
