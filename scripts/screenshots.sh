@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Saves screenshots of the picker dialog as the viewer opens it, on a private
 # X display, into build/screenshots/: each of the six field modes in full
-# size, compact mode, with alpha, and each background mode. Each case sets
+# size, compact mode, with alpha, each background mode, the smallest and a
+# 1920 x 1080 window in both size modes, and a swatch's tooltip. Each case sets
 # the picker's settings in a private Wine prefix before the viewer starts.
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
@@ -23,14 +24,20 @@ setting() {
     wine reg add "$key" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1
 }
 
-# shot NAME SIZEMODE MODE BGMODE [viewer options]
+# shot NAME SIZEMODE MODE BGMODE WIDTH HEIGHT HOVER [viewer options]
+# WIDTH and HEIGHT are the stored full size (0: the template's); with HOVER
+# "swatch" the pointer rests on the current swatch until its tooltip shows.
 shot() {
-    local name=$1 size_mode=$2 mode=$3 bg_mode=$4
-    shift 4
+    local name=$1 size_mode=$2 mode=$3 bg_mode=$4 width=$5 height=$6 hover=$7
+    shift 7
     setting SizeMode "$size_mode"
     setting mode "$mode"
     setting BGmode "$bg_mode"
     setting BGcolor $((0x00F0E0C8))
+    setting DlgWidth "$width"
+    setting DlgHeight "$height"
+    wine reg add "$key" /v DlgX /t REG_SZ /d 0.5 /f >/dev/null 2>&1
+    wine reg add "$key" /v DlgY /t REG_SZ /d 0.5 /f >/dev/null 2>&1
     wineserver -w
     # The pointer rests in a corner, away from every tooltip.
     xdotool mousemove 0 0
@@ -46,8 +53,19 @@ shot() {
         echo "The picker did not open for $name." >&2
         exit 1
     fi
+    # Wine starts with the pointer where X had it; moving it now leaves no
+    # tooltip of whatever lay under it.
+    xdotool mousemove 1 1 sleep 0.2 mousemove 0 0
     sleep 1
-    import -window "$window" "$out/$name.png"
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    if [ "$hover" = swatch ]; then
+        # The current swatch: left of the middle, above the original one.
+        xdotool mousemove $((X + 120)) $((Y + HEIGHT - 106)) sleep 0.2 mousemove $((X + 122)) $((Y + HEIGHT - 104))
+        sleep 2.5
+        import -window root -crop "$((WIDTH + 200))x$((HEIGHT + 60))+$X+$Y" "$out/$name.png"
+    else
+        import -window "$window" "$out/$name.png"
+    fi
     kill $pid 2>/dev/null || true
     wineserver -k 2>/dev/null || true
     echo "$out/$name.png"
@@ -55,10 +73,16 @@ shot() {
 
 modes=(red green blue hue saturation value)
 for mode in 0 1 2 3 4 5; do
-    shot "mode-$mode-${modes[$mode]}" 0 "$mode" 1
+    shot "mode-$mode-${modes[$mode]}" 0 "$mode" 1 0 0 none
 done
-shot compact 1 3 1
-shot alpha 0 3 1 --alpha
-shot background-system 0 3 0
-shot background-white 0 3 1
-shot background-color 0 3 2
+shot compact 1 3 1 0 0 none
+shot alpha 0 3 1 0 0 none --alpha
+shot background-system 0 3 0 0 0 none
+shot background-white 0 3 1 0 0 none
+shot background-color 0 3 2 0 0 none
+# A stored size below the minimum opens at the minimum.
+shot minimum-full 0 3 1 1 1 none
+shot minimum-compact 1 3 1 1 1 none
+shot large-full 0 3 1 1920 1080 none --alpha
+shot large-compact 1 0 1 1920 1080 none
+shot swatch-tooltip 0 3 1 0 0 swatch

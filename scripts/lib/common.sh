@@ -24,7 +24,7 @@ start_xvfb() {
     while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
         display=$((display + 1))
     done
-    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$display" -screen 0 1920x1200x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
     trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
     for _ in $(seq 100); do

@@ -1,9 +1,13 @@
 #!/usr/bin/env python3
-"""Writes the two toolbar image strips, 16 x 16 images side by side as
-24-bit BMPs whose magenta (255, 0, 255) is transparent:
+"""Writes the small pictures of the toolbars and the dialog, as 24-bit BMPs:
 
-  host/plexa/HostToolbar.bmp    the host's standard set (18 images)
-  resources/SlotToolbar.bmp     the picker's palette-slot set (17 images)
+  host/plexa/HostToolbar.bmp    the host's standard toolbar set (18 images)
+  resources/SlotToolbar.bmp     the picker's palette-slot toolbar set (17 images)
+  resources/Eyedropper.bmp      the picker's screen-sampling icon at rest
+                                (bitmap 109, 21 x 21, on its own button face)
+
+The toolbar strips hold 16 x 16 images side by side; magenta (255, 0, 255) is
+their transparent color.
 
 Each image is drawn from a few shapes, four by four samples per pixel, and a
 pixel takes the color of the topmost shape that covers most of it. Run it
@@ -73,11 +77,11 @@ def framed(x0, y0, x1, y1, fill):
     return [(rect(x0, y0, x1, y1), INK), (rect(x0 + 1, y0 + 1, x1 - 1, y1 - 1), fill)]
 
 
-def render(layers):
+def render(layers, size=SIZE):
     pixels = []
-    for py in range(SIZE):
+    for py in range(size):
         row = []
-        for px in range(SIZE):
+        for px in range(size):
             counts = {}
             for sy in range(SAMPLES):
                 for sx in range(SAMPLES):
@@ -189,20 +193,34 @@ SLOT = [
 ]
 
 
-def write_strip(images, target):
-    strips = [render(layers) for layers in images]
-    width = SIZE * len(strips)
+FACE = (236, 236, 232)
+SHADOW = (150, 150, 146)
+EYEDROPPER_SIZE = 21
+EYEDROPPER = [
+    (rect(0, 0, 21, 21), SHADOW), (rect(0, 0, 20, 20), PAPER), (rect(1, 1, 20, 20), FACE),
+    # The pipette, tip at the lower left: glass tube, collar and rubber bulb.
+    (line(4.5, 16.5, 12, 9, 2.6), INK), (line(4.8, 16.2, 11.5, 9.5, 1.2), LIGHT_BLUE),
+    (polygon((10, 8.5), (12.5, 11), (14, 9.5), (11.5, 7)), DARK_GRAY),
+    (line(12.5, 8, 15.5, 5, 3.6), INK), (line(12.6, 7.9, 15.4, 5.1, 2.2), RED),
+    (circle(16, 4.5, 2.6), INK), (circle(16, 4.5, 1.7), RED),
+    (circle(3.6, 17.4, 1.1), BLUE),
+]
+
+
+def write_bitmap(strips, size, target):
+    width = size * len(strips)
     stride = (width * 3 + 3) // 4 * 4
     rows = b""
-    for y in reversed(range(SIZE)):  # bottom-up
+    for y in reversed(range(size)):  # bottom-up
         row = b"".join(bytes((b, g, r)) for image in strips for (r, g, b) in image[y])
         rows += row + b"\0" * (stride - len(row))
-    info = struct.pack("<IiiHHIIiiII", 40, width, SIZE, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
+    info = struct.pack("<IiiHHIIiiII", 40, width, size, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
     header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(rows), 0, 0, 14 + len(info))
     target.write_bytes(header + info + rows)
 
 
 root = pathlib.Path(__file__).resolve().parent.parent
 assert len(HOST) == 18 and len(SLOT) == 17
-write_strip(HOST, root / "host" / "plexa" / "HostToolbar.bmp")
-write_strip(SLOT, root / "resources" / "SlotToolbar.bmp")
+write_bitmap([render(layers) for layers in HOST], SIZE, root / "host" / "plexa" / "HostToolbar.bmp")
+write_bitmap([render(layers) for layers in SLOT], SIZE, root / "resources" / "SlotToolbar.bmp")
+write_bitmap([render(EYEDROPPER, EYEDROPPER_SIZE)], EYEDROPPER_SIZE, root / "resources" / "Eyedropper.bmp")
