@@ -20,15 +20,8 @@ namespace {
 
 constexpr std::uint32_t kOrange = 0x000080FF;
 
-class DialogSettings : public ::testing::Test {
+class DialogSettings : public DialogRunner {
 protected:
-    DialogSettings() : requester(nullptr)
-    {
-        picker.host.Core()->SetMainWindow(requester.Handle());
-        extension = picker.module.CreatePicker();
-    }
-    ~DialogSettings() override { extension->Release(); }
-
     int Read(const char* key, int missing = -77)
     {
         return Core()->ReadSettingInt(&kPickerSettingsSection, key, missing);
@@ -48,25 +41,10 @@ protected:
     {
         WriteRaw(name, REG_SZ, text, static_cast<DWORD>((wcslen(text) + 1) * sizeof(wchar_t)));
     }
-    jx_HOSTCORE* Core() { return picker.host.Core(); }
-
     void Run(std::uint32_t options, const std::function<void(HWND)>& script)
     {
-        PickerRequest request{};
-        request.word[kPickerRequester] = HandleToULong(requester.Handle());
-        request.word[kPickerColor] = kOrange;
-        request.word[kPickerOptions] = options;
-        requester.onIdle = [&](HWND dialog) {
-            script(dialog);
-            if (IsWindow(dialog))
-                PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-        };
-        extension->PickColor(&request);
+        DialogRunner::Run(kOrange, options, script);
     }
-
-    StartedPicker picker;
-    RequesterWindow requester;
-    jx_COLORPIKER* extension = nullptr;
 };
 
 RECT WindowRectOf(HWND window)

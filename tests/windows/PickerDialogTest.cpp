@@ -15,42 +15,9 @@ namespace {
 
 constexpr std::uint32_t kOrange = 0x000080FF;
 
-class PickerDialog : public ::testing::Test {
+class PickerDialog : public DialogRunner {
 protected:
-    PickerDialog() : requester(nullptr)
-    {
-        picker.host.Core()->SetMainWindow(requester.Handle());
-        extension = picker.module.CreatePicker();
-    }
-    ~PickerDialog() override
-    {
-        if (extension)
-            extension->Release();
-    }
-
-    void Setting(const char* key, int value)
-    {
-        picker.host.Core()->WriteSettingInt(&kPickerSettingsSection, key, value);
-    }
-
-    // Runs the dialog; `script` acts on it once it waits for input, then the
-    // dialog is cancelled unless the script ended it. Answers PickColor's
-    // result; word 3 of the request ends in `chosen`.
-    int Run(std::uint32_t color, std::uint32_t options, const std::function<void(HWND)>& script)
-    {
-        PickerRequest request{};
-        request.word[kPickerRequester] = HandleToULong(requester.Handle());
-        request.word[kPickerColor] = color;
-        request.word[kPickerOptions] = options;
-        requester.onIdle = [&](HWND dialog) {
-            script(dialog);
-            if (IsWindow(dialog))
-                PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-        };
-        const int result = extension->PickColor(&request);
-        chosen = request.word[kPickerColor];
-        return result;
-    }
+    void Setting(const char* key, int value) { Core()->WriteSettingInt(&kPickerSettingsSection, key, value); }
 
     std::u16string Text(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 
@@ -60,11 +27,6 @@ protected:
     {
         return requester.colorMessages.empty() ? 0xDEADBEEF : requester.colorMessages.back();
     }
-
-    StartedPicker picker;
-    RequesterWindow requester;
-    jx_COLORPIKER* extension = nullptr;
-    std::uint32_t chosen = 0;
 };
 
 // A placeholder's rectangle in the dialog's client coordinates.

@@ -112,6 +112,34 @@ LRESULT CALLBACK RequesterWindow::Proc(HWND window, UINT message, WPARAM wParam,
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+DialogRunner::DialogRunner() : requester(nullptr)
+{
+    picker.host.Core()->SetMainWindow(requester.Handle());
+    extension = picker.module.CreatePicker();
+}
+
+DialogRunner::~DialogRunner()
+{
+    if (extension)
+        extension->Release();
+}
+
+int DialogRunner::Run(std::uint32_t color, std::uint32_t options, const std::function<void(HWND)>& script)
+{
+    PickerRequest request{};
+    request.word[kPickerRequester] = HandleToULong(requester.Handle());
+    request.word[kPickerColor] = color;
+    request.word[kPickerOptions] = options;
+    requester.onIdle = [&](HWND dialog) {
+        script(dialog);
+        if (IsWindow(dialog))
+            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    };
+    const int result = extension ? extension->PickColor(&request) : 0;
+    chosen = request.word[kPickerColor];
+    return result;
+}
+
 void RecordingFrame::SetModalState(int state)
 {
     states.push_back(state);

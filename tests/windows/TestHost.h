@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -71,6 +73,25 @@ private:
     HWND window = nullptr;
     UINT colorChangeMessage = 0;
     HWND answeredDialog = nullptr;
+};
+
+// The picker dialog run through the entry point on an isolated host, with a
+// requester window that is the host's main window and records the colors.
+class DialogRunner : public ::testing::Test {
+protected:
+    DialogRunner();
+    ~DialogRunner() override;
+
+    // Runs the dialog; `script` acts on it once it waits for input, then the
+    // dialog is cancelled unless the script ended it. Answers PickColor's
+    // result; word 3 of the request ends in `chosen`.
+    int Run(std::uint32_t color, std::uint32_t options, const std::function<void(HWND)>& script);
+    jx_HOSTCORE* Core() { return picker.host.Core(); }
+
+    StartedPicker picker;
+    RequesterWindow requester;
+    jx_COLORPIKER* extension = nullptr;
+    std::uint32_t chosen = 0;
 };
 
 // A frame that records each modal state it is told.
