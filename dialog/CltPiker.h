@@ -34,7 +34,7 @@ enum DragKind : int {
     kFieldDrag = 8,
 };
 
-class CCltPiker final : public CControlOwner {
+class CCltPiker final : public CControlOwner, public CShelfOwner {
 public:
     CCltPiker();
     CCltPiker(const CCltPiker&) = delete;
@@ -47,6 +47,10 @@ public:
     Checkerboard BoardFor(CheckerboardUse use) const override;
     HBRUSH BackgroundBrush() const override { return backgroundBrush.get(); }
     bool SetChannelFraction(int channel, float fraction) override;
+
+    // CShelfOwner
+    HWND DialogWindow() const override { return hDlg; }
+    HINSTANCE ResourceModule() const override;
 
     // Color setters: each keeps both halves of the color consistent and, when
     // the color changed, refreshes every control and tells the requester.
@@ -86,6 +90,18 @@ public:
     void OnMouseMove(int keys, int x, int y);
     void OnLeftButtonUp(int keys, int x, int y);
     void OnLeftButtonDoubleClick(int keys, int x, int y);
+    void OnRightButtonDown(int keys, int x, int y);
+    void OnMiddleButtonDown(int keys, int x, int y);
+    void OnShelfButtonUp(int keys, int x, int y);
+    void OnMouseWheel(int keys, int x, int y, int delta);
+    void OnVScroll(int code, int thumb);
+    // Screen sampling: the eyedropper lifted out (on) or put back (off).
+    void SetPickMode(bool on);
+    // The screen's pixel at a point of the dialog; 0xFFFFFFFF when unreadable.
+    CRGBA SampleScreen(int x, int y) const;
+    // The slot toolbar's commands.
+    void ScrollToEmptySlot();
+    void StoreInFirstEmptySlot();
     // True when a drag, a shelf operation or sampling was ended instead.
     bool CancelGesture();
 
@@ -141,6 +157,8 @@ private:
     CWBase* Placeholder(int id);
     void LayoutControls();
     void LoadSettings();
+    // The module's simple palette, until the catalog chooses the start palette.
+    void InstallBuiltInPalette();
     void SaveSettings();
     void FillToolbars();
     void ShowAlphaRow();
@@ -154,5 +172,10 @@ private:
     void OnFieldModeClicked();
     void ReleaseCaptureUnlessNeeded();
     CGr* SliderAt(int x, int y, int marginX, int marginY);
+    // True over an existing slot of the shelf (never in compact mode, where
+    // the shelf is cut off); the slot is the shelf's HitResult.
+    bool OverSlot(int x, int y);
+    void StepThroughMarks();
+    void UpdateShelfTip(bool overSlot, int hovered, int x, int y);
     void SendToRequester() const;
 };

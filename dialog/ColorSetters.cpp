@@ -60,7 +60,7 @@ void CCltPiker::UpdateMarkers()
         colorField.posY = setup.fieldY;
         sliders[kStripSlider].posY = setup.stripY;
     }
-    shelf.needsRefresh = true;
+    shelf.model.needsRefresh = true;
     UpdateSwatchTip(IDC_CURRENT_SWATCH);
     UpdateUndoButtons();
 }

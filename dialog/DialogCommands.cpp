@@ -77,9 +77,15 @@ void CCltPiker::OnCommand(int id, int notification)
     case IDC_SIZE_MODE:
         ToggleSizeMode();
         return;
+    case IDM_SCROLL_TO_EMPTY_SLOT:
+        ScrollToEmptySlot();
+        return;
+    case IDM_STORE_IN_EMPTY_SLOT:
+        StoreInFirstEmptySlot();
+        return;
     default:
-        // The palette commands (load, save, store into and scroll to an
-        // empty slot) act on the shelf here once it has its gestures.
+        // Loading and saving palette files act on the shelf here once the
+        // dialog has its palette commands.
         return;
     }
 }
@@ -159,8 +165,12 @@ bool CCltPiker::CancelGesture()
     if (shelfOp != 0) {
         shelfOp = 0;
         ReleaseCaptureUnlessNeeded();
+        InvalidateRect(hDlg, nullptr, FALSE);
     }
-    // Sampling is cancelled here, back to colorBeforePick, once the dialog samples.
+    if (picking) {
+        SetColor(colorBeforePick);
+        SetPickMode(false);
+    }
     return true;
 }
 

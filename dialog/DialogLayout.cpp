@@ -48,8 +48,8 @@ void CCltPiker::LayoutControls()
 void CCltPiker::OnTimer(UINT_PTR id)
 {
     // Slots equal to the current color blink: the shelf repaints them.
-    if (id == IDT_BLINK && !shelf.marks.empty())
-        InvalidateRect(hDlg, nullptr, FALSE);
+    if (id == IDT_BLINK && !shelf.Marks().empty())
+        shelf.InvalidateShelf();
 }
 
 void CCltPiker::OnActivateApp(bool active)

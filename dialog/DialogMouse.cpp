@@ -1,8 +1,15 @@
 // The mouse on the picker dialog's windowless controls: drags on the channel
-// sliders, the strip and the field, clicks on the swatches, and the
+// sliders, the strip and the field, clicks on the swatches, the palette
+// shelf's gestures and its tracking tooltip, the wheel, and the
 // double-clicks that choose a color and close the dialog.
 #include "dialog/CltPiker.h"
+
+#include <commctrl.h>
+
 #include "dialog/DialogItems.h"
+#include "dialog/TipTexts.h"
+#include "plugin/ModuleState.h"
+#include "plugin/ModuleText.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -10,6 +17,19 @@ namespace {
 // Channel sliders are easy to hit: a little wider and taller than drawn.
 constexpr int kSliderMarginX = 4;
 constexpr int kSliderMarginY = 1;
+// The shelf's tooltip stands off the pointer by this much, right and down.
+constexpr int kTipOffset = 15;
+
+TOOLINFOW ShelfTool(HWND dialog, const char16_t* text = nullptr)
+{
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = dialog;
+    tool.uId = IDC_SHELF;
+    tool.hinst = static_cast<HINSTANCE>(ModuleInstance);
+    tool.lpszText = const_cast<wchar_t*>(reinterpret_cast<const wchar_t*>(text));
+    return tool;
+}
 
 } // namespace
 
@@ -25,14 +45,19 @@ CGr* CCltPiker::SliderAt(int x, int y, int marginX, int marginY)
 
 void CCltPiker::ReleaseCaptureUnlessNeeded()
 {
-    if (!tipTracking && shelfOp == 0 && dragKind == kNoDrag && GetCapture() == hDlg)
+    if (!tipTracking && shelfOp == 0 && dragKind == kNoDrag && !picking && GetCapture() == hDlg)
         ReleaseCapture();
 }
 
-void CCltPiker::OnLeftButtonDown(int, int x, int y)
+bool CCltPiker::OverSlot(int x, int y) { return !compact && shelf.HitTest(x, y, 0, 0); }
+
+void CCltPiker::OnLeftButtonDown(int keys, int x, int y)
 {
     tipSlot = -1;
-    // The eyedropper picture starts sampling here once the dialog samples.
+    if (!compact && IsPointInDlgItem(hDlg, IDC_EYEDROPPER, x, y)) {
+        SetPickMode(!picking);
+        return;
+    }
     if (originalSwatch.HitTest(x, y, 0, 0)) {
         const CRGBA original(request.word[kPickerColor]);
         bool changed = false;
@@ -53,8 +78,33 @@ void CCltPiker::OnLeftButtonDown(int, int x, int y)
             OnMouseMove(0, x, y);
         return;
     }
-    // The current swatch and the shelf act here once the shelf has its
-    // marks and gestures.
+    if (currentSwatch.HitTest(x, y, 0, 0)) {
+        StepThroughMarks();
+        return;
+    }
+    const bool overSlot = OverSlot(x, y);
+    if (!compact && !overSlot && shelf.Contains(x, y, 0, 0)) {
+        // Beside the last slot: the color of the screen under the pointer.
+        SetColor(SampleScreen(x, y));
+        return;
+    }
+    if (overSlot) {
+        const int slot = shelf.HitResult().index;
+        const std::uint32_t value = shelf.model.slots.At(slot);
+        bool changed = false;
+        if (keys & MK_CONTROL)
+            changed = shelf.SetSlot(slot, EMPTY_SLOT);
+        else if (value == EMPTY_SLOT)
+            changed = shelf.SetSlot(slot, color.currentColor.ColorRef());
+        else
+            changed = SetColor(CRGBA(value));
+        if (changed) {
+            UpdateUndoButtons();
+            InvalidateRect(hDlg, nullptr, FALSE);
+            OnMouseMove(0, x, y);
+        }
+        return;
+    }
     if (colorField.HitTest(x, y, 0, 0) || sliders[kStripSlider].HitTest(x, y, 0, 0)) {
         dragKind = kFieldDrag;
         dragControl = colorField.HitTest(x, y, 0, 0) ? &colorField : &sliders[kStripSlider];
@@ -62,6 +112,8 @@ void CCltPiker::OnLeftButtonDown(int, int x, int y)
         OnMouseMove(0, x, y);
         return;
     }
+    if (compact)
+        return;
     if (CGr* slider = SliderAt(x, y, kSliderMarginX, kSliderMarginY)) {
         slider->MouseTrack(x, y);
         dragKind = kSliderDrag;
@@ -70,20 +122,113 @@ void CCltPiker::OnLeftButtonDown(int, int x, int y)
     }
 }
 
-void CCltPiker::OnMouseMove(int, int x, int y)
+void CCltPiker::StepThroughMarks()
+{
+    // Each click goes to the next place of the palette holding the color,
+    // and from the last back to the first.
+    if (shelf.model.needsRefresh)
+        shelf.model.UpdateMarks(color.currentColor.value);
+    const std::vector<int>& marks = shelf.Marks();
+    if (marks.empty())
+        return;
+    const int position = shelf.model.ScrollPosition();
+    for (const int mark : marks) {
+        if (shelf.model.RowTop(mark) > position) {
+            shelf.ScrollTo(shelf.model.RowTop(mark));
+            if (shelf.model.ScrollPosition() != position)
+                return;
+            break;
+        }
+    }
+    shelf.ScrollTo(shelf.model.RowTop(marks.front()));
+}
+
+void CCltPiker::OnMouseMove(int keys, int x, int y)
 {
     if (GetCapture() == hDlg) {
+        if (picking) {
+            if (keys & MK_LBUTTON)
+                SetColor(SampleScreen(x, y));
+            else
+                SetPickMode(false);
+            return;
+        }
         if ((dragKind == kSliderDrag || dragKind == kFieldDrag) && dragControl)
             dragControl->MouseTrack(x, y);
         if (dragKind != kNoDrag)
             return;
     }
-    // Picking slots up, the tracking tooltip and the gradient preview follow
-    // the pointer here once the shelf has its gestures.
+    const bool overSlot = OverSlot(x, y);
+    const int hovered = shelf.HitResult().index;
+    if ((keys & MK_LBUTTON) && overSlot) {
+        const std::uint32_t value = shelf.model.slots.At(hovered);
+        if (keys & MK_CONTROL) {
+            if (shelf.SetSlot(hovered, EMPTY_SLOT)) {
+                UpdateUndoButtons();
+                InvalidateRect(hDlg, nullptr, FALSE);
+            }
+        } else if (value != EMPTY_SLOT) {
+            SetColor(CRGBA(value));
+        }
+    }
+    UpdateShelfTip(overSlot, hovered, x, y);
+    if (shelfOp == 1) {
+        const int target = overSlot ? hovered : shelfOpFrom;
+        if (target != shelfOpTo) {
+            shelfOpTo = target;
+            InvalidateRect(hDlg, nullptr, FALSE);
+        }
+    }
 }
 
-void CCltPiker::OnLeftButtonUp(int, int, int)
+void CCltPiker::UpdateShelfTip(bool overSlot, int hovered, int x, int y)
 {
+    if (!tooltip)
+        return;
+    if (overSlot) {
+        POINT screen{x, y};
+        ClientToScreen(hDlg, &screen);
+        SendMessageW(tooltip, TTM_TRACKPOSITION, 0, MAKELPARAM(screen.x + kTipOffset, screen.y + kTipOffset));
+        if (hovered != tipSlot) {
+            tipSlot = hovered;
+            const std::uint32_t value = shelf.model.slots.At(hovered);
+            jx_STRING text;
+            if (value != EMPTY_SLOT) {
+                text =
+                    SwatchTipText(colorNames, CRGBA(value), helpToolTip ? GetModuleText(IDS_TIP_FILLED_SLOT) : nullptr);
+            } else {
+                text.Set(GetModuleText(IDS_TIP_EMPTY_SLOT));
+                if (helpToolTip) {
+                    text.Add(u"\r\n\r\n");
+                    text.Add(GetModuleText(IDS_TIP_STORE_IN_SLOT));
+                    text.Add(u"\r\n\r\n");
+                    text.Add(GetModuleText(IDS_TIP_GRADIENT_TO_SLOT));
+                }
+            }
+            TOOLINFOW tool = ShelfTool(hDlg, text.GetBuffer());
+            SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+    if (overSlot != tipTracking) {
+        TOOLINFOW tool = ShelfTool(hDlg);
+        SendMessageW(tooltip, TTM_TRACKACTIVATE, overSlot, reinterpret_cast<LPARAM>(&tool));
+        tipTracking = overSlot;
+        // Captured while the tip tracks, so the dialog learns when the
+        // pointer leaves the shelf.
+        if (tipTracking)
+            SetCapture(hDlg);
+        else
+            ReleaseCaptureUnlessNeeded();
+    }
+}
+
+void CCltPiker::OnLeftButtonUp(int, int x, int y)
+{
+    if (picking) {
+        if (IsPointInDlgItem(hDlg, IDC_EYEDROPPER, x, y))
+            SetColor(colorBeforePick);
+        SetPickMode(false);
+    }
     if (dragKind != kNoDrag && GetCapture() == hDlg) {
         dragKind = kNoDrag;
         dragControl = nullptr;
@@ -94,7 +239,14 @@ void CCltPiker::OnLeftButtonUp(int, int, int)
 
 void CCltPiker::OnLeftButtonDoubleClick(int, int x, int y)
 {
-    // A double-click on a filled slot chooses it here once the shelf has its gestures.
+    if (OverSlot(x, y)) {
+        const std::uint32_t value = shelf.model.slots.At(shelf.HitResult().index);
+        if (value != EMPTY_SLOT) {
+            SetColor(CRGBA(value));
+            EndDialog(hDlg, 1);
+        }
+        return;
+    }
     if (currentSwatch.HitTest(x, y, 0, 0) || originalSwatch.HitTest(x, y, 0, 0)) {
         EndDialog(hDlg, 1);
         return;
@@ -104,8 +256,104 @@ void CCltPiker::OnLeftButtonDoubleClick(int, int x, int y)
         EndDialog(hDlg, 1);
         return;
     }
-    if (CGr* slider = SliderAt(x, y, kSliderMarginX, kSliderMarginY)) {
+    if (CGr* slider = compact ? nullptr : SliderAt(x, y, kSliderMarginX, kSliderMarginY)) {
         slider->MouseTrack(x, y);
         EndDialog(hDlg, 1);
     }
+}
+
+void CCltPiker::OnRightButtonDown(int keys, int x, int y)
+{
+    if (OverSlot(x, y) && shelf.SetSlot(shelf.HitResult().index, EMPTY_SLOT)) {
+        tipSlot = -1;
+        UpdateUndoButtons();
+        OnMouseMove(0, x, y);
+        InvalidateRect(hDlg, nullptr, FALSE);
+        return;
+    }
+    OnMiddleButtonDown(keys, x, y);
+}
+
+void CCltPiker::OnMiddleButtonDown(int, int x, int y)
+{
+    if (!OverSlot(x, y) || shelfOp != 0)
+        return;
+    const ShelfHit hit = shelf.HitResult();
+    if (shelf.model.slots.At(hit.index) == EMPTY_SLOT) {
+        int before = 0, after = 0;
+        if (!shelf.model.FilledNeighbours(hit.index, before, after))
+            return;
+        shelfOpFrom = before;
+        shelfOpTo = after;
+        shelfOpColumn = before % CShelfModel::kColumns;
+        shelfOpRow = before / CShelfModel::kColumns;
+        shelfOp = 2;
+    } else {
+        shelfOp = 1;
+        shelfOpColumn = hit.column;
+        shelfOpRow = hit.row;
+        shelfOpFrom = shelfOpTo = hit.index;
+    }
+    SetCapture(hDlg);
+    InvalidateRect(hDlg, nullptr, FALSE);
+}
+
+void CCltPiker::OnShelfButtonUp(int, int x, int y)
+{
+    if (shelfOp == 0)
+        return;
+    const int operation = shelfOp;
+    shelfOp = 0;
+    ReleaseCaptureUnlessNeeded();
+    const bool overOther = OverSlot(x, y) && shelf.HitResult().index != shelfOpFrom;
+    if (overOther) {
+        shelf.MakeGradient(shelfOpFrom, operation == 1 ? shelf.HitResult().index : shelfOpTo);
+        UpdateUndoButtons();
+    }
+    tipSlot = -1;
+    OnMouseMove(0, x, y);
+    InvalidateRect(hDlg, nullptr, FALSE);
+}
+
+void CCltPiker::OnMouseWheel(int, int x, int y, int delta)
+{
+    if (!OverSlot(x, y))
+        return;
+    const int rows = delta / WHEEL_DELTA;
+    shelf.ScrollTo(shelf.model.ScrollPosition() - rows * shelf.model.CellHeight());
+    OnMouseMove(0, x, y);
+}
+
+void CCltPiker::OnVScroll(int code, int thumb) { shelf.OnScroll(code, thumb); }
+
+void CCltPiker::ScrollToEmptySlot()
+{
+    const int position = shelf.model.ScrollPosition();
+    const int next = shelf.model.NextEmptyRowTop(position);
+    if (next >= 0) {
+        shelf.ScrollTo(next);
+        if (shelf.model.ScrollPosition() != position)
+            return;
+    }
+    const int first = shelf.model.FirstEmptySlot();
+    shelf.ScrollTo(first >= 0 ? shelf.model.RowTop(first) : 0);
+}
+
+void CCltPiker::StoreInFirstEmptySlot()
+{
+    const int slot = shelf.model.FirstEmptySlot();
+    if (slot < 0) {
+        shelf.ScrollTo(0);
+        return;
+    }
+    const int rowTop = shelf.model.RowTop(slot);
+    const int position = shelf.model.ScrollPosition();
+    const int cellHeight = shelf.model.CellHeight();
+    if (rowTop < position)
+        shelf.ScrollTo(rowTop);
+    else if (rowTop > position - cellHeight + shelf.height)
+        shelf.ScrollTo(rowTop + cellHeight - shelf.height);
+    if (shelf.SetSlot(slot, color.currentColor.ColorRef()))
+        UpdateUndoButtons();
+    InvalidateRect(hDlg, nullptr, FALSE);
 }

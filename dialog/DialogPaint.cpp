@@ -59,7 +59,8 @@ void CCltPiker::Compose(HDC dc, int width, int height)
     sliders[kStripSlider].Paint(dc);
     if (!compact) {
         shelf.Paint(dc);
-        // The preview of a shelf gradient is drawn here once the shelf has its gestures.
+        if (shelfOp != 0)
+            shelf.DrawGradientPreview(dc, shelfOpFrom, shelfOpTo);
         for (int i = kRedSlider; i <= kValueSlider; ++i)
             sliders[i].Paint(dc);
         if (color.alphaEnabled)

@@ -33,8 +33,10 @@ void CCltPiker::LoadSettings()
         minTrackSize = bridge->MinTrackSize(nullptr);
     }
     compact = ReadPickerInt("SizeMode", 1) != 0;
-    // The catalog installs the default palette into the shelf here once it
-    // reads palettes (updating is set, so that load is no undo step).
+    // The catalog installs the default palette here, from the palette folder
+    // or the module, once it reads its catalog; until then the module's
+    // simple palette (updating is set, so that load is no undo step).
+    InstallBuiltInPalette();
     helpToolTip = ReadPickerInt("helpToolTip", 1) != 0;
     fieldMode = std::clamp(ReadPickerInt("mode", kChannelHue), -1, 6);
     for (int i = kRedSlider; i <= kValueSlider; ++i) {

@@ -78,6 +78,25 @@ INT_PTR Dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDBLCLK:
         controller->OnLeftButtonDoubleClick(keys, x, y);
         return FALSE;
+    case WM_RBUTTONDOWN:
+        controller->OnRightButtonDown(keys, x, y);
+        return FALSE;
+    case WM_MBUTTONDOWN:
+        controller->OnMiddleButtonDown(keys, x, y);
+        return FALSE;
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        controller->OnShelfButtonUp(keys, x, y);
+        return FALSE;
+    case WM_MOUSEWHEEL: {
+        POINT point{x, y};
+        ScreenToClient(dialog, &point);
+        controller->OnMouseWheel(GET_KEYSTATE_WPARAM(wParam), point.x, point.y, GET_WHEEL_DELTA_WPARAM(wParam));
+        return FALSE;
+    }
+    case WM_VSCROLL:
+        controller->OnVScroll(LOWORD(wParam), HIWORD(wParam));
+        return FALSE;
     default:
         return FALSE;
     }

@@ -1,25 +1,60 @@
-// The palette shelf on placeholder 1026: the palette's slots in rows of
-// twelve cells. This is the shelf's first form: it holds the slots and the
-// pending-refresh flag the color setters raise, and paints its area black,
-// which is how the shelf shows a palette without slots. Cells, scrolling,
-// marks and gestures come with the shelf's own work.
+// The palette shelf on placeholder 1026 with its scroll bar 1027: the
+// palette's cells in rows of twelve, scrolled a row at a time, the cells of
+// the current color framed with blinking dots, and the letters shown over
+// the cells while a gradient is dragged. The palette and its arithmetic are
+// the portable CShelfModel; this class paints it and keeps the scroll bar.
 #pragma once
 
-#include <vector>
-
 #include "color/Controls.h"
-#include "palette/PaletteSlots.h"
+#include "palette/ShelfModel.h"
+
+// What the shelf reads from the dialog controller that owns it.
+class CShelfOwner {
+public:
+    virtual HWND DialogWindow() const = 0;
+    virtual CRGBA CurrentColor() const = 0;
+    // The module whose bitmap 110 marks empty slots.
+    virtual HINSTANCE ResourceModule() const = 0;
+
+protected:
+    ~CShelfOwner() = default;
+};
 
 class CPaletteShelf final : public CWBase {
 public:
     void Paint(HDC dc) override;
-    void Render() override {}
+    void Render() override;
+    void SetRectFromWindow(HWND placeholder) override;
+    // Also stores the slot under the point (HitResult), whatever the answer.
+    bool HitTest(int x, int y, int marginX, int marginY) override;
 
-    CPaletteSlots slots;
-    // The slots equal to the current color, ascending.
-    std::vector<int> marks;
-    // Scroll position in pixels.
-    int scrollPos = 0;
-    // Raised after every color change: the marks must be found again.
-    bool needsRefresh = true;
+    // Stores a value and has the shelf drawn again; false when nothing changed.
+    bool SetSlot(int index, std::uint32_t value);
+    void MakeGradient(int a, int b);
+    // Letters over the slots between a and b while a gradient is dragged.
+    void DrawGradientPreview(HDC dc, int a, int b) const;
+    void InvalidateShelf() const;
+    void UpdateScrollBar();
+    void ScrollTo(int position);
+    void OnScroll(int code, int thumb);
+    // The palette changed size or content: it is drawn anew at the next paint.
+    void PaletteChanged();
+
+    const ShelfHit& HitResult() const { return hit; }
+    const std::vector<int>& Marks() const { return model.Marks(); }
+
+    CShelfModel model;
+    CShelfOwner* owner = nullptr;
+
+private:
+    void DrawMarkFrame(HDC dc, int index) const;
+    PixelView EmptyMark();
+
+    ShelfHit hit;
+    // The scroll position the picture was drawn at.
+    int renderedScroll = -1;
+    // The color of the first dot of the frames; flips at every paint with marks.
+    bool antsPhase = false;
+    bool markLoaded = false;
+    PixelView mark;
 };

@@ -75,7 +75,7 @@ bool CShelfModel::ScrollTo(int position)
     return true;
 }
 
-int CShelfModel::ScrollTarget(int code, int thumb) const
+std::optional<int> CShelfModel::ScrollTarget(int code, int thumb) const
 {
     switch (code) {
     case kScrollLineUp:
@@ -91,7 +91,7 @@ int CShelfModel::ScrollTarget(int code, int thumb) const
     case kScrollBottom:
         return ScrollMaximum();
     default:
-        return -1;
+        return std::nullopt;
     }
 }
 

@@ -5,7 +5,9 @@
 // computes.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "palette/PaletteSlots.h"
@@ -66,12 +68,15 @@ public:
     // Keeps the position within the range once there are slots; before the
     // first palette is loaded the position read from the settings waits for it.
     void ClampScroll();
+    // The position read from the settings: kept as it is until a palette
+    // is loaded and clamps it.
+    void RestoreScroll(int position) { scrollPos = std::max(position, 0); }
     // Clamps and stores a position; true when it changed.
     bool ScrollTo(int position);
     // Where a scroll bar request (Windows' SB_ code) leads: lines and pages
-    // are one row, the thumb's position is taken as it is; -1 for a request
-    // that does not scroll.
-    int ScrollTarget(int code, int thumb) const;
+    // are one row, the thumb's position is taken as it is; nothing for a
+    // request that does not scroll.
+    std::optional<int> ScrollTarget(int code, int thumb) const;
 
     // The slots equal to the color (its top byte ignored), ascending.
     void UpdateMarks(std::uint32_t color);

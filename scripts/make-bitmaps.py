@@ -5,6 +5,10 @@
   resources/SlotToolbar.bmp     the picker's palette-slot toolbar set (17 images)
   resources/Eyedropper.bmp      the picker's screen-sampling icon at rest
                                 (bitmap 109, 21 x 21, on its own button face)
+  resources/EyedropperLifted.bmp  the same face with the pipette lifted out
+                                (bitmap 108): a faint outline where it lay
+  resources/Eyedropper.cur      the sampling cursor (32 x 32, hot spot at the
+                                pipette's tip, 9, 22), black with a white rim
 
 The toolbar strips hold 16 x 16 images side by side; magenta (255, 0, 255) is
 their transparent color.
@@ -207,6 +211,43 @@ EYEDROPPER = [
 ]
 
 
+PALE = (200, 200, 196)
+EYEDROPPER_LIFTED = EYEDROPPER[:3] + [
+    (line(4.5, 16.5, 12, 9, 2.6), PALE), (line(12.5, 8, 15.5, 5, 3.6), PALE), (circle(16, 4.5, 2.6), PALE),
+    (line(4.8, 16.2, 11.5, 9.5, 1.2), FACE), (line(12.6, 7.9, 15.4, 5.1, 2.2), FACE), (circle(16, 4.5, 1.7), FACE),
+]
+
+CURSOR_SIZE = 32
+WHITE = (255, 255, 255)
+BLACK = (0, 0, 0)
+# The pipette from its tip at the hot spot (9, 22) up to the right; a white
+# rim keeps it visible on dark screens.
+CURSOR = [
+    (line(9, 22, 20, 11, 4.6), WHITE), (line(19, 12, 25, 6, 6.6), WHITE), (circle(26, 5, 4.2), WHITE),
+    (line(9.5, 21.5, 20, 11, 2.4), BLACK), (line(19, 12, 25, 6, 4.4), BLACK), (circle(26, 5, 3.0), BLACK),
+    (polygon((17.5, 11.5), (21.5, 15.5), (23, 14), (19, 10)), BLACK),
+    (line(10.5, 20.5, 18, 13, 0.9), WHITE),
+]
+
+
+def write_cursor(pixels, hot_x, hot_y, target):
+    size = len(pixels)
+    xor = b"".join(bytes((b, g, r, 0 if (r, g, b) == KEY else 255)) for row in reversed(pixels) for (r, g, b) in row)
+    mask_stride = (size + 31) // 32 * 4
+    mask = b""
+    for row in reversed(pixels):
+        bits = bytearray(mask_stride)
+        for x, color in enumerate(row):
+            if color == KEY:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask += bytes(bits)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
+    image = header + xor + mask
+    directory = struct.pack("<HHH", 0, 2, 1)
+    entry = struct.pack("<BBBBHHII", size, size, 0, 0, hot_x, hot_y, len(image), len(directory) + 16)
+    target.write_bytes(directory + entry + image)
+
+
 def write_bitmap(strips, size, target):
     width = size * len(strips)
     stride = (width * 3 + 3) // 4 * 4
@@ -224,3 +265,5 @@ assert len(HOST) == 18 and len(SLOT) == 17
 write_bitmap([render(layers) for layers in HOST], SIZE, root / "host" / "plexa" / "HostToolbar.bmp")
 write_bitmap([render(layers) for layers in SLOT], SIZE, root / "resources" / "SlotToolbar.bmp")
 write_bitmap([render(EYEDROPPER, EYEDROPPER_SIZE)], EYEDROPPER_SIZE, root / "resources" / "Eyedropper.bmp")
+write_bitmap([render(EYEDROPPER_LIFTED, EYEDROPPER_SIZE)], EYEDROPPER_SIZE, root / "resources" / "EyedropperLifted.bmp")
+write_cursor(render(CURSOR, CURSOR_SIZE), 9, 22, root / "resources" / "Eyedropper.cur")

@@ -65,7 +65,7 @@ TEST(ShelfModel, ScrollsByRowsWithinThePalette)
     EXPECT_EQ(shelf.ScrollPosition(), 21);
     EXPECT_FALSE(shelf.ScrollTo(21));
     EXPECT_EQ(shelf.ScrollTarget(kScrollTop, 0), 0);
-    EXPECT_EQ(shelf.ScrollTarget(4, 0), -1) << "the end of a thumb drag scrolls no further";
+    EXPECT_EQ(shelf.ScrollTarget(4, 0), std::nullopt) << "the end of a thumb drag scrolls no further";
 }
 
 TEST(ShelfModel, HitTestsFindSlotsAndReportTheCellBesideThem)

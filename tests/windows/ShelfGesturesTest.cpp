@@ -1,0 +1,178 @@
+// The palette shelf and screen sampling as a user drives them: real mouse
+// messages on the shelf's cells (the module's simple palette: red, pink,
+// yellow... in the first row, grays in the second, an empty fourth row),
+// read back through the requester's colors and the painted cells; and the
+// eyedropper dragged over a window of a known color.
+#include <gtest/gtest.h>
+
+#include "dialog/PickerSettings.h"
+#include "resources/ResourceIds.h"
+#include "tests/windows/TestHost.h"
+
+namespace {
+
+constexpr std::uint32_t kOrange = 0x000080FF;
+constexpr std::uint32_t kRed = 0x000000FF;
+constexpr std::uint32_t kYellow = 0x0000FFFF;
+
+class ShelfGestures : public DialogRunner {
+protected:
+    ShelfGestures() { Core()->WriteSettingInt(&kPickerSettingsSection, "SizeMode", 0); }
+    std::uint32_t LastMessage() const
+    {
+        return requester.colorMessages.empty() ? 0xDEADBEEF : requester.colorMessages.back();
+    }
+};
+
+// The centre of slot i, in the dialog's client coordinates.
+POINT Cell(HWND dialog, int i)
+{
+    RECT shelf{};
+    GetWindowRect(GetDlgItem(dialog, IDC_SHELF), &shelf);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&shelf), 2);
+    const float cellWidth = static_cast<float>(shelf.right - shelf.left) / 12;
+    const int cellHeight = static_cast<int>(cellWidth * 1.02f);
+    return {shelf.left + static_cast<int>((i % 12 + 0.5f) * cellWidth),
+            shelf.top + (i / 12) * cellHeight + cellHeight / 2};
+}
+
+void Mouse(HWND dialog, UINT message, POINT point, WPARAM keys = 0)
+{
+    SendMessageW(dialog, message, keys, MAKELPARAM(point.x, point.y));
+}
+
+COLORREF PixelAt(HWND dialog, POINT point)
+{
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC dc = GetDC(dialog);
+    const COLORREF pixel = GetPixel(dc, point.x, point.y);
+    ReleaseDC(dialog, dc);
+    return pixel;
+}
+
+} // namespace
+
+TEST_F(ShelfGestures, ClicksPickFilledSlotsAndStoreIntoEmptyOnes)
+{
+    Run(kOrange, 0, [&](HWND dialog) {
+        Mouse(dialog, WM_LBUTTONDOWN, Cell(dialog, 2), MK_LBUTTON);
+        Mouse(dialog, WM_LBUTTONUP, Cell(dialog, 2));
+        EXPECT_EQ(LastMessage(), kYellow);
+        Mouse(dialog, WM_LBUTTONDOWN, Cell(dialog, 37), MK_LBUTTON);
+        Mouse(dialog, WM_LBUTTONUP, Cell(dialog, 37));
+        EXPECT_EQ(PixelAt(dialog, Cell(dialog, 37)), kYellow);
+        // Control with the left button empties a slot again.
+        Mouse(dialog, WM_LBUTTONDOWN, Cell(dialog, 37), MK_LBUTTON | MK_CONTROL);
+        EXPECT_EQ(PixelAt(dialog, Cell(dialog, 37)), 0u);
+        EXPECT_EQ(requester.colorMessages.size(), 1u);
+    });
+}
+
+TEST_F(ShelfGestures, RightButtonsEmptySlotsAndBlendTheGapBetweenTheirNeighbours)
+{
+    Run(kOrange, 0, [&](HWND dialog) {
+        const POINT yellow = Cell(dialog, 2);
+        Mouse(dialog, WM_RBUTTONDOWN, yellow, MK_RBUTTON);
+        Mouse(dialog, WM_RBUTTONUP, yellow);
+        EXPECT_EQ(PixelAt(dialog, yellow), 0u);
+        // Now empty: a right press blends pink (255, 128, 128) into light
+        // yellow (255, 255, 128) across it.
+        Mouse(dialog, WM_RBUTTONDOWN, yellow, MK_RBUTTON);
+        Mouse(dialog, WM_RBUTTONUP, Cell(dialog, 3));
+        EXPECT_EQ(PixelAt(dialog, yellow), RGB(255, 191, 128));
+    });
+}
+
+TEST_F(ShelfGestures, AMiddleDragBlendsFromItsStartToWhereItEnds)
+{
+    Run(kOrange, 0, [&](HWND dialog) {
+        Mouse(dialog, WM_MBUTTONDOWN, Cell(dialog, 0), MK_MBUTTON);
+        Mouse(dialog, WM_MOUSEMOVE, Cell(dialog, 4), MK_MBUTTON);
+        Mouse(dialog, WM_MBUTTONUP, Cell(dialog, 4));
+        // Red to lime over four steps.
+        EXPECT_EQ(PixelAt(dialog, Cell(dialog, 2)), RGB(127, 127, 0));
+        EXPECT_EQ(PixelAt(dialog, Cell(dialog, 4)), RGB(0, 255, 0));
+        // The slot's tooltip keeps the pointer until it leaves the shelf.
+        EXPECT_EQ(GetCapture(), dialog);
+        Mouse(dialog, WM_MOUSEMOVE, {1, 1});
+        EXPECT_NE(GetCapture(), dialog);
+    });
+}
+
+TEST_F(ShelfGestures, ADoubleClickOnAFilledSlotChoosesItAndOnAnEmptyOneNothing)
+{
+    const int result = Run(kOrange, 0, [&](HWND dialog) {
+        Mouse(dialog, WM_LBUTTONDBLCLK, Cell(dialog, 40), MK_LBUTTON);
+        EXPECT_TRUE(IsWindow(dialog));
+        Mouse(dialog, WM_LBUTTONDBLCLK, Cell(dialog, 0), MK_LBUTTON);
+    });
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(chosen, kRed);
+}
+
+TEST_F(ShelfGestures, TheSlotCommandsStoreIntoTheFirstEmptySlot)
+{
+    Run(kOrange, 0, [&](HWND dialog) {
+        SendMessageW(dialog, WM_COMMAND, IDM_STORE_IN_EMPTY_SLOT, 0);
+        EXPECT_EQ(PixelAt(dialog, Cell(dialog, 36)), kOrange);
+        SendMessageW(dialog, WM_COMMAND, IDM_STORE_IN_EMPTY_SLOT, 0);
+        EXPECT_EQ(PixelAt(dialog, Cell(dialog, 37)), kOrange);
+        // Both now hold the current color: the current swatch steps through them.
+        const RECT swatch = [&] {
+            RECT rect{};
+            GetWindowRect(GetDlgItem(dialog, IDC_CURRENT_SWATCH), &rect);
+            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+            return rect;
+        }();
+        Mouse(dialog, WM_LBUTTONDOWN, {swatch.left + 2, swatch.top + 2}, MK_LBUTTON);
+        Mouse(dialog, WM_LBUTTONUP, {swatch.left + 2, swatch.top + 2});
+        EXPECT_TRUE(IsWindow(dialog));
+    });
+}
+
+TEST_F(ShelfGestures, TheEyedropperSamplesTheScreenAndEscapeOrItsOwnPictureCancels)
+{
+    // A window of a known color somewhere on the screen.
+    HBRUSH brush = CreateSolidBrush(RGB(255, 0, 0));
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hbrBackground = brush;
+    windowClass.lpszClassName = L"PlexaTestRedWindow";
+    RegisterClassW(&windowClass);
+    HWND red = CreateWindowExW(WS_EX_TOPMOST, windowClass.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 20, 20, 60, 60,
+                               nullptr, nullptr, windowClass.hInstance, nullptr);
+    UpdateWindow(red);
+    GdiFlush();
+    Run(kOrange, 0, [&](HWND dialog) {
+        RECT icon{};
+        GetWindowRect(GetDlgItem(dialog, IDC_EYEDROPPER), &icon);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&icon), 2);
+        const POINT onIcon{(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2};
+        POINT onRed{50, 50};
+        ScreenToClient(dialog, &onRed);
+
+        Mouse(dialog, WM_LBUTTONDOWN, onIcon, MK_LBUTTON);
+        EXPECT_EQ(GetCapture(), dialog);
+        Mouse(dialog, WM_MOUSEMOVE, onRed, MK_LBUTTON);
+        EXPECT_EQ(LastMessage(), kRed);
+        Mouse(dialog, WM_LBUTTONUP, onRed);
+        EXPECT_NE(GetCapture(), dialog);
+        EXPECT_EQ(LastMessage(), kRed);
+
+        Mouse(dialog, WM_LBUTTONDOWN, onIcon, MK_LBUTTON);
+        Mouse(dialog, WM_MOUSEMOVE, {onIcon.x + 30, onIcon.y}, MK_LBUTTON);
+        SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_TRUE(IsWindow(dialog)) << "Escape ends the pick, not the dialog";
+        EXPECT_EQ(LastMessage(), kRed);
+
+        Mouse(dialog, WM_LBUTTONDOWN, onIcon, MK_LBUTTON);
+        Mouse(dialog, WM_MOUSEMOVE, {-10000, -10000}, MK_LBUTTON);
+        EXPECT_EQ(LastMessage(), 0xFFFFFFFFu) << "no screen there: white";
+        Mouse(dialog, WM_LBUTTONUP, onIcon);
+        EXPECT_EQ(LastMessage(), kRed) << "released on its picture: the color before";
+    });
+    DestroyWindow(red);
+    UnregisterClassW(windowClass.lpszClassName, windowClass.hInstance);
+    DeleteObject(brush);
+}
