@@ -95,6 +95,9 @@ public:
     void OnShelfButtonUp(int keys, int x, int y);
     void OnMouseWheel(int keys, int x, int y, int delta);
     void OnVScroll(int code, int thumb);
+    // Another window took the mouse (a window popped up, the user switched
+    // applications): every gesture that needed it ends.
+    void OnCaptureChanged(HWND newOwner);
     // Screen sampling: the eyedropper lifted out (on) or put back (off).
     void SetPickMode(bool on);
     // The screen's pixel at a point of the dialog; 0xFFFFFFFF when unreadable.

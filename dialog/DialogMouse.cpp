@@ -326,6 +326,30 @@ void CCltPiker::OnMouseWheel(int, int x, int y, int delta)
 
 void CCltPiker::OnVScroll(int code, int thumb) { shelf.OnScroll(code, thumb); }
 
+void CCltPiker::OnCaptureChanged(HWND newOwner)
+{
+    if (newOwner == hDlg)
+        return;
+    // A pick cut short keeps the color it had before, as Escape does; a
+    // gradient cut short makes none; the tooltip stops tracking.
+    if (picking) {
+        SetColor(colorBeforePick);
+        picking = false;
+        SetPickMode(false);
+    }
+    const bool wasBusy = shelfOp != 0 || dragKind != kNoDrag;
+    shelfOp = 0;
+    dragKind = kNoDrag;
+    dragControl = nullptr;
+    if (tipTracking && tooltip) {
+        TOOLINFOW tool = ShelfTool(hDlg);
+        SendMessageW(tooltip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+    }
+    tipTracking = false;
+    if (wasBusy)
+        InvalidateRect(hDlg, nullptr, FALSE);
+}
+
 void CCltPiker::ScrollToEmptySlot()
 {
     const int position = shelf.model.ScrollPosition();

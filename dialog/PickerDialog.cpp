@@ -94,6 +94,9 @@ INT_PTR Dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
         controller->OnMouseWheel(GET_KEYSTATE_WPARAM(wParam), point.x, point.y, GET_WHEEL_DELTA_WPARAM(wParam));
         return FALSE;
     }
+    case WM_CAPTURECHANGED:
+        controller->OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+        return FALSE;
     case WM_VSCROLL:
         controller->OnVScroll(LOWORD(wParam), HIWORD(wParam));
         return FALSE;

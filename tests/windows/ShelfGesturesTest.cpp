@@ -176,3 +176,27 @@ TEST_F(ShelfGestures, TheEyedropperSamplesTheScreenAndEscapeOrItsOwnPictureCance
     UnregisterClassW(windowClass.lpszClassName, windowClass.hInstance);
     DeleteObject(brush);
 }
+
+TEST_F(ShelfGestures, LosingTheMouseMidGestureEndsItWithoutAChange)
+{
+    Run(kOrange, 0, [&](HWND dialog) {
+        Mouse(dialog, WM_MBUTTONDOWN, Cell(dialog, 0), MK_MBUTTON);
+        Mouse(dialog, WM_MOUSEMOVE, Cell(dialog, 4), MK_MBUTTON);
+        // Another window takes the mouse, as a window popping up does.
+        SetCapture(requester.Handle());
+        ReleaseCapture();
+        Mouse(dialog, WM_MBUTTONUP, Cell(dialog, 4));
+        EXPECT_EQ(PixelAt(dialog, Cell(dialog, 2)), RGB(255, 255, 0)) << "no gradient was made";
+
+        RECT icon{};
+        GetWindowRect(GetDlgItem(dialog, IDC_EYEDROPPER), &icon);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&icon), 2);
+        Mouse(dialog, WM_LBUTTONDOWN, {icon.left + 3, icon.top + 3}, MK_LBUTTON);
+        Mouse(dialog, WM_MOUSEMOVE, Cell(dialog, 2), MK_LBUTTON);
+        EXPECT_EQ(LastMessage(), kYellow);
+        SetCapture(requester.Handle());
+        ReleaseCapture();
+        EXPECT_EQ(LastMessage(), kOrange) << "the pick ended with the color before it";
+        EXPECT_EQ(GetCapture(), nullptr);
+    });
+}
