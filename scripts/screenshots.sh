@@ -2,7 +2,8 @@
 # Saves screenshots of the picker dialog as the viewer opens it, on a private
 # X display, into build/screenshots/: each of the six field modes in full
 # size, compact mode, with alpha, each background mode, the smallest and a
-# 1920 x 1080 window in both size modes, and a swatch's tooltip. Each case sets
+# 1920 x 1080 window in both size modes, a swatch's tooltip, the shelf's
+# marks, a gradient drag on the shelf, and a pick from the screen. Each case sets
 # the picker's settings in a private Wine prefix before the viewer starts.
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
@@ -58,7 +59,21 @@ shot() {
     xdotool mousemove 1 1 sleep 0.2 mousemove 0 0
     sleep 1
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    if [ "$hover" = swatch ]; then
+    # Places in the dialog at its default full size, from its top-left corner.
+    local slot0_x=$((X + 316)) slot_y=$((Y + 210)) cell=24 icon_x=$((X + 408)) icon_y=$((Y + 164))
+    if [ "$hover" = gradient ]; then
+        # A middle-button drag from the first slot to the fifth, held.
+        xdotool mousemove "$slot0_x" "$slot_y" mousedown 2 sleep 0.3 mousemove $((slot0_x + 4 * cell)) "$slot_y"
+        sleep 2.5
+        import -window "$window" "$out/$name.png"
+        xdotool mouseup 2
+    elif [ "$hover" = pick ]; then
+        # The eyedropper lifted and dragged over the viewer's sphere.
+        xdotool mousemove "$icon_x" "$icon_y" mousedown 1 sleep 0.3 mousemove $((X + 100)) $((Y - 80))
+        sleep 1
+        import -window root -crop "$((WIDTH + 100))x$((HEIGHT + 200))+$((X - 50))+$((Y - 150))" "$out/$name.png"
+        xdotool mouseup 1
+    elif [ "$hover" = swatch ]; then
         # The current swatch: left of the middle, above the original one.
         xdotool mousemove $((X + 120)) $((Y + HEIGHT - 106)) sleep 0.2 mousemove $((X + 122)) $((Y + HEIGHT - 104))
         sleep 2.5
@@ -86,3 +101,8 @@ shot minimum-compact 1 3 1 1 1 none
 shot large-full 0 3 1 1920 1080 none --alpha
 shot large-compact 1 0 1 1920 1080 none
 shot swatch-tooltip 0 3 1 0 0 swatch
+# The viewer's color is the palette's red: its cell is framed by the marks.
+wine reg add 'HKCU\Software\Plexa\{6B2F7C31-4D0E-4A8B-9C55-2E7D91A4F0C3}' /v color /t REG_DWORD /d 255 /f >/dev/null 2>&1
+shot shelf-marks 0 3 1 0 0 none
+shot shelf-gradient-drag 0 3 1 0 0 gradient
+shot pick 0 3 1 0 0 pick
