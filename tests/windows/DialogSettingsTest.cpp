@@ -61,31 +61,6 @@ LayoutRect ClientRectOf(HWND dialog, int id)
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-struct TooltipSearch {
-    HWND dialog;
-    HWND found;
-};
-
-BOOL CALLBACK FindTooltip(HWND window, LPARAM context)
-{
-    auto* search = reinterpret_cast<TooltipSearch*>(context);
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = search->dialog;
-    tool.uId = IDC_CURRENT_SWATCH;
-    if (SendMessageW(window, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)))
-        search->found = window;
-    return search->found == nullptr;
-}
-
-// The dialog's own tooltip window: the one with a tool for the current swatch.
-HWND TooltipOf(HWND dialog)
-{
-    TooltipSearch search{dialog, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), FindTooltip, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // The text of the tool at a point of the dialog, as a hovering pointer finds it.
 std::u16string TipAt(HWND tooltip, HWND dialog, POINT point)
 {

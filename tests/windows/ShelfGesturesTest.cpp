@@ -200,3 +200,18 @@ TEST_F(ShelfGestures, LosingTheMouseMidGestureEndsItWithoutAChange)
         EXPECT_EQ(GetCapture(), nullptr);
     });
 }
+
+TEST_F(ShelfGestures, TheSlotUnderThePointerIsNamedInATrackingTooltip)
+{
+    Run(kOrange, 0, [&](HWND dialog) {
+        Mouse(dialog, WM_MOUSEMOVE, Cell(dialog, 0));
+        EXPECT_EQ(GetCapture(), dialog) << "the tip follows the pointer until it leaves the shelf";
+        EXPECT_EQ(ToolText(TooltipOf(dialog), dialog, IDC_SHELF),
+                  u"Red\r\nRGB(255,0,0)\r\nHex=FF0000\r\n\r\n"
+                  u"Left mouse button + Ctrl\nor Right mouse button to reset current slot");
+        Mouse(dialog, WM_MOUSEMOVE, Cell(dialog, 40));
+        EXPECT_EQ(ToolText(TooltipOf(dialog), dialog, IDC_SHELF).substr(0, 10), u"Empty slot");
+        Mouse(dialog, WM_MOUSEMOVE, {1, 1});
+        EXPECT_NE(GetCapture(), dialog);
+    });
+}

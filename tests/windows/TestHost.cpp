@@ -1,11 +1,13 @@
 #include "tests/windows/TestHost.h"
 
 #include <gtest/gtest.h>
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <string>
 
 #include "plexa/Win32Text.h"
+#include "resources/ResourceIds.h"
 
 namespace {
 
@@ -144,6 +146,46 @@ void RecordingFrame::SetModalState(int state)
 {
     states.push_back(state);
     jx_FRAME::SetModalState(state);
+}
+
+namespace {
+
+struct TooltipSearch {
+    HWND dialog;
+    HWND found;
+};
+
+BOOL CALLBACK FindTooltip(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<TooltipSearch*>(context);
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = search->dialog;
+    tool.uId = IDC_CURRENT_SWATCH;
+    if (SendMessageW(window, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)))
+        search->found = window;
+    return search->found == nullptr;
+}
+
+} // namespace
+
+HWND TooltipOf(HWND dialog)
+{
+    TooltipSearch search{dialog, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindTooltip, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::u16string ToolText(HWND tooltip, HWND dialog, UINT_PTR id)
+{
+    wchar_t text[512] = {};
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = dialog;
+    tool.uId = id;
+    tool.lpszText = text;
+    SendMessageW(tooltip, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+    return AsUtf16(text);
 }
 
 std::u16string WindowText(HWND window)

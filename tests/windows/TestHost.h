@@ -102,3 +102,9 @@ public:
 };
 
 std::u16string WindowText(HWND window);
+
+// The picker dialog's own tooltip window (the one with a tool for the
+// current swatch), or null.
+HWND TooltipOf(HWND dialog);
+// The text of the dialog's tool with that id.
+std::u16string ToolText(HWND tooltip, HWND dialog, UINT_PTR id);
