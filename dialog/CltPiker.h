@@ -78,8 +78,9 @@ public:
     void OnSize(WPARAM type, int width, int height);
     void OnPaint();
     // Draws the background and every control shown into dc, the client
-    // area's size; controls render first where their parameters changed.
-    void Compose(HDC dc, int width, int height);
+    // area's size, or only those in `dirty` when given; controls render
+    // first where their parameters changed.
+    void Compose(HDC dc, int width, int height, const RECT* dirty = nullptr);
     void OnCommand(int id, int notification);
     void OnSysCommand(int id);
     void OnInitMenu(HMENU menu);

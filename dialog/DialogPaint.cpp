@@ -42,28 +42,42 @@ void CCltPiker::OnPaint()
     GetClientRect(hDlg, &client);
     const OffScreen offScreen(paint.get(), client.right, client.bottom);
     HDC dc = offScreen.Dc() ? offScreen.Dc() : paint.get();
-    Compose(dc, client.right, client.bottom);
+    const RECT& dirty = paint.Dirty();
+    Compose(dc, client.right, client.bottom, &dirty);
     if (offScreen.Dc())
-        BitBlt(paint.get(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+        BitBlt(paint.get(), dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, dc, dirty.left,
+               dirty.top, SRCCOPY);
 }
 
-void CCltPiker::Compose(HDC dc, int width, int height)
+void CCltPiker::Compose(HDC dc, int width, int height, const RECT* dirty)
 {
+    // Only what lies in the dirty part is drawn: a blink of the shelf's
+    // marks draws the shelf alone.
+    const auto needed = [dirty](const CWBase& control) {
+        const RECT area{control.left - 5, control.top - 5, control.left + control.width + 5,
+                        control.top + control.height + 5};
+        RECT common{};
+        return !dirty || IntersectRect(&common, &area, dirty);
+    };
+    const auto paint = [&](CWBase& control) {
+        if (needed(control))
+            control.Paint(dc);
+    };
     {
         const SelectedObject background(dc, backgroundBrush.get());
         PatBlt(dc, 0, 0, width, height, PATCOPY);
     }
-    originalSwatch.Paint(dc);
-    currentSwatch.Paint(dc);
-    colorField.Paint(dc);
-    sliders[kStripSlider].Paint(dc);
+    paint(originalSwatch);
+    paint(currentSwatch);
+    paint(colorField);
+    paint(sliders[kStripSlider]);
     if (!compact) {
-        shelf.Paint(dc);
+        paint(shelf);
         if (shelfOp != 0)
             shelf.DrawGradientPreview(dc, shelfOpFrom, shelfOpTo);
         for (int i = kRedSlider; i <= kValueSlider; ++i)
-            sliders[i].Paint(dc);
+            paint(sliders[i]);
         if (color.alphaEnabled)
-            sliders[kAlphaSlider].Paint(dc);
+            paint(sliders[kAlphaSlider]);
     }
 }

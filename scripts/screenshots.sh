@@ -3,7 +3,7 @@
 # X display, into build/screenshots/: each of the six field modes in full
 # size, compact mode, with alpha, each background mode, the smallest and a
 # 1920 x 1080 window in both size modes, a swatch's tooltip, the shelf's
-# marks, a gradient drag on the shelf, and a pick from the screen. Each case sets
+# marks, the shelf scrolled, a gradient drag on it, and a pick from the screen. Each case sets
 # the picker's settings in a private Wine prefix before the viewer starts.
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
@@ -67,6 +67,12 @@ shot() {
         sleep 2.5
         import -window "$window" "$out/$name.png"
         xdotool mouseup 2
+    elif [ "$hover" = store ]; then
+        # The slot toolbar's store button, forty times: the palette grows
+        # and the shelf scrolls to each stored cell.
+        xdotool mousemove $((X + 318)) "$icon_y" click --repeat 40 --delay 60 1 mousemove 0 0
+        sleep 1
+        import -window "$window" "$out/$name.png"
     elif [ "$hover" = pick ]; then
         # The eyedropper lifted and dragged over the viewer's sphere.
         xdotool mousemove "$icon_x" "$icon_y" mousedown 1 sleep 0.3 mousemove $((X + 100)) $((Y - 80))
@@ -104,5 +110,6 @@ shot swatch-tooltip 0 3 1 0 0 swatch
 # The viewer's color is the palette's red: its cell is framed by the marks.
 wine reg add 'HKCU\Software\Plexa\{6B2F7C31-4D0E-4A8B-9C55-2E7D91A4F0C3}' /v color /t REG_DWORD /d 255 /f >/dev/null 2>&1
 shot shelf-marks 0 3 1 0 0 none
+shot shelf-scrolled 0 3 1 0 0 store
 shot shelf-gradient-drag 0 3 1 0 0 gradient
 shot pick 0 3 1 0 0 pick
