@@ -9,13 +9,20 @@ namespace {
 
 bool IsChannel(int channel) { return channel >= kChannelRed && channel <= kChannelAlpha; }
 
-CRGBA WithByte(CRGBA color, int index, int value)
+// Byte index of red, green, blue and alpha in a CRGBA.
+int ByteOf(int channel) { return channel == kChannelAlpha ? 3 : channel; }
+
+} // namespace
+
+int ClampToChannel(int channel, int value) { return std::clamp(value, 0, ChannelRange(channel)); }
+
+CRGBA WithChannel(CRGBA color, int channel, int value)
 {
-    const int shift = 8 * index;
-    return CRGBA((color.value & ~(0xFFu << shift)) | static_cast<std::uint32_t>(value) << shift);
+    const int shift = 8 * ByteOf(channel);
+    return CRGBA((color.value & ~(0xFFu << shift)) | (static_cast<std::uint32_t>(value) & 0xFF) << shift);
 }
 
-CHSV WithHsvPart(CHSV hsv, int channel, int value)
+CHSV WithChannel(CHSV hsv, int channel, int value)
 {
     switch (channel) {
     case kChannelHue:
@@ -26,11 +33,6 @@ CHSV WithHsvPart(CHSV hsv, int channel, int value)
         return CHSV::FromParts(hsv.Hue(), hsv.Saturation(), static_cast<std::uint8_t>(value));
     }
 }
-
-// Byte index of red, green, blue and alpha in a CRGBA.
-int ByteOf(int channel) { return channel == kChannelAlpha ? 3 : channel; }
-
-} // namespace
 
 int ChannelRange(int channel)
 {
@@ -57,16 +59,16 @@ ColorChange CColorModel::SetChannel(int channel, int value)
 {
     if (!IsChannel(channel))
         return {};
-    value = std::clamp(value, 0, ChannelRange(channel));
+    value = ClampToChannel(channel, value);
     if (value == ChannelValue(channel))
         return {};
     const CRGBA before = currentColor;
     if (channel == kChannelHue || channel == kChannelSaturation || channel == kChannelValue) {
-        currentHsv = WithHsvPart(currentHsv, channel, value);
+        currentHsv = WithChannel(currentHsv, channel, value);
         TakeConvertedColor(before);
         return {true, true, before};
     }
-    currentColor = WithByte(currentColor, ByteOf(channel), value);
+    currentColor = WithChannel(currentColor, channel, value);
     currentHsv = RgbToHsv(currentColor);
     return {true, false, before};
 }

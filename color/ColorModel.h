@@ -21,6 +21,12 @@ struct ColorChange {
 // The largest value of a channel: 255 for red, green, blue and alpha, 360
 // for hue, 100 for saturation and value; 0 for a number that is no channel.
 int ChannelRange(int channel);
+// The value limited to the channel's range.
+int ClampToChannel(int channel, int value);
+// The color with one channel replaced: red, green, blue or alpha in a CRGBA,
+// hue, saturation or value in a CHSV (the value is taken as it is).
+CRGBA WithChannel(CRGBA color, int channel, int value);
+CHSV WithChannel(CHSV hsv, int channel, int value);
 // A channel's integer value in a color held as both halves (0 for a number
 // that is no channel), and where its marker sits: value over range, 0..1.
 int ChannelValueOf(int channel, CRGBA color, CHSV hsv);

@@ -5,12 +5,6 @@
 
 namespace {
 
-CRGBA WithByte(CRGBA color, int index, std::uint8_t value)
-{
-    const int shift = 8 * index;
-    return CRGBA((color.value & ~(0xFFu << shift)) | std::uint32_t{value} << shift);
-}
-
 std::uint32_t Hsv(int hue, int saturation, int value)
 {
     return HsvToRgb(CHSV::FromParts(static_cast<std::uint16_t>(hue), static_cast<std::uint8_t>(saturation),
@@ -26,7 +20,7 @@ SliderEnds SliderEndsFor(int slider, CRGBA color, CHSV hsv)
     case kRedSlider:
     case kGreenSlider:
     case kBlueSlider:
-        return {WithByte(color, slider, 0).value, WithByte(color, slider, 255).value};
+        return {WithChannel(color, slider, 0).value, WithChannel(color, slider, 255).value};
     case kHueSlider:
         return {CHSV::FromParts(0, hsv.Saturation(), hsv.Value()).value, 0};
     case kSaturationSlider:

@@ -1,8 +1,6 @@
 // WM_COMMAND, WM_SYSCOMMAND and WM_INITMENU of the picker dialog: the field
 // modes, the channel and text fields, the toolbar commands, the size mode,
 // the background modes and the close paths.
-#include <algorithm>
-
 #include "dialog/CltPiker.h"
 #include "dialog/ColorTexts.h"
 #include "dialog/DialogItems.h"
@@ -22,16 +20,6 @@ bool IsEditWindow(HWND window)
     wchar_t className[kClassNameUnits + 1] = {};
     return window && GetClassNameW(window, className, kClassNameUnits + 1) && lstrcmpiW(className, L"edit") == 0;
 }
-
-CRGBA WithByte(CRGBA color, int index, int value)
-{
-    const int shift = 8 * index;
-    return CRGBA((color.value & ~(0xFFu << shift)) | static_cast<std::uint32_t>(value) << shift);
-}
-
-// Typed numbers are limited to their channel's range, as the sliders limit
-// theirs: 300 in the red field is 255, -5 is 0.
-int ClampToChannel(int channel, int value) { return std::clamp(value, 0, ChannelRange(channel)); }
 
 } // namespace
 
@@ -116,32 +104,20 @@ void CCltPiker::OnFieldModeClicked()
 void CCltPiker::OnChannelFieldChanged(int id)
 {
     const int value = ParseFieldNumber(ItemText(hDlg, id).c_str());
-    switch (id) {
-    case IDC_RED_FIELD:
-    case IDC_GREEN_FIELD:
-    case IDC_BLUE_FIELD: {
-        const int channel = (id - IDC_RED_FIELD) / 2;
-        SetColor(WithByte(color.currentColor, channel, ClampToChannel(channel, value)));
-        break;
-    }
-    case IDC_HUE_FIELD:
-        SetHsv(CHSV::FromParts(static_cast<std::uint16_t>(ClampToChannel(kChannelHue, value)),
-                               color.currentHsv.Saturation(), color.currentHsv.Value()));
-        break;
-    case IDC_SATURATION_FIELD:
-        SetHsv(CHSV::FromParts(color.currentHsv.Hue(),
-                               static_cast<std::uint8_t>(ClampToChannel(kChannelSaturation, value)),
-                               color.currentHsv.Value()));
-        break;
-    case IDC_VALUE_FIELD:
-        SetHsv(CHSV::FromParts(color.currentHsv.Hue(), color.currentHsv.Saturation(),
-                               static_cast<std::uint8_t>(ClampToChannel(kChannelValue, value))));
-        break;
-    case IDC_ALPHA_FIELD:
+    if (id == IDC_ALPHA_FIELD) {
         SetChannel(kChannelAlpha, value);
-        break;
-    default:
-        break;
+        return;
+    }
+    // Fields come in pairs with their spin controls: red, green, blue from
+    // IDC_RED_FIELD, hue, saturation, value from IDC_HUE_FIELD. Typed numbers
+    // are limited to their channel's range, as the sliders limit theirs:
+    // 300 in the red field is 255, -5 is 0.
+    if (id >= IDC_RED_FIELD && id <= IDC_BLUE_FIELD && (id - IDC_RED_FIELD) % 2 == 0) {
+        const int channel = kChannelRed + (id - IDC_RED_FIELD) / 2;
+        SetColor(WithChannel(color.currentColor, channel, ClampToChannel(channel, value)));
+    } else if (id >= IDC_HUE_FIELD && id <= IDC_VALUE_FIELD && (id - IDC_HUE_FIELD) % 2 == 0) {
+        const int channel = kChannelHue + (id - IDC_HUE_FIELD) / 2;
+        SetHsv(WithChannel(color.currentHsv, channel, ClampToChannel(channel, value)));
     }
 }
 
