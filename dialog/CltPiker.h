@@ -70,6 +70,9 @@ public:
     void CreateTooltips();
     // The tip of the Original (IDC_ORIGINAL_SWATCH) or Current swatch.
     void UpdateSwatchTip(int swatch);
+    void SetToolText(int id, const char16_t* text);
+    // Shows or hides the shelf's tooltip that follows the pointer.
+    void TrackShelfTip(bool on);
     void UpdateUndoButtons();
 
     // Dialog message handlers.
@@ -169,6 +172,8 @@ private:
     void SetSpinRanges();
     void AddSystemMenuItems();
     void PlaceWindow();
+    // The bridge's minimum tracking size for the present size mode.
+    void ApplyMinTrackSize();
     void ToggleSizeMode();
     void ShowSizeModeCaption();
     void ApplyTextFields();

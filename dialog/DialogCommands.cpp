@@ -154,10 +154,7 @@ void CCltPiker::ToggleSizeMode()
 {
     compact = !compact;
     ShowSizeModeCaption();
-    if (bridge) {
-        const SIZE track = compact ? SIZE{minTrackSize.cx - compactCut, minTrackSize.cy} : minTrackSize;
-        bridge->MinTrackSize(&track);
-    }
+    ApplyMinTrackSize();
     RECT window{};
     GetWindowRect(hDlg, &window);
     const int width = window.right - window.left + (compact ? -compactCut : compactCut);

@@ -46,13 +46,18 @@ jx_TOOLBAR* ToolbarOf(HWND dialog, int id)
     return window ? reinterpret_cast<jx_TOOLBAR*>(GetWindowLongPtrW(window, 0)) : nullptr;
 }
 
+RECT ItemRect(HWND dialog, int id)
+{
+    RECT rect{};
+    HWND item = GetDlgItem(dialog, id);
+    if (item && GetWindowRect(item, &rect))
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 bool IsPointInDlgItem(HWND dialog, int id, int x, int y)
 {
-    HWND item = GetDlgItem(dialog, id);
-    RECT rect{};
-    if (!item || !GetWindowRect(item, &rect))
-        return false;
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    const RECT rect = ItemRect(dialog, id);
     const POINT point{x, y};
     return PtInRect(&rect, point) != FALSE;
 }

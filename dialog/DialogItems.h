@@ -15,5 +15,8 @@ void SetItemText(HWND dialog, int id, const char16_t* text);
 std::u16string ItemText(HWND dialog, int id);
 // The host toolbar object of a toolbar window, or null when the window holds none.
 jx_TOOLBAR* ToolbarOf(HWND dialog, int id);
+// A child window's rectangle in the dialog's client coordinates; empty for
+// a child that does not exist.
+RECT ItemRect(HWND dialog, int id);
 // Whether a point in dialog coordinates lies on a child window.
 bool IsPointInDlgItem(HWND dialog, int id, int x, int y);

@@ -2,8 +2,6 @@
 // windowless controls over their placeholders, the blink timer, closing.
 #include "dialog/CltPiker.h"
 
-#include <commctrl.h>
-
 #include "resources/ResourceIds.h"
 
 CWBase* CCltPiker::Placeholder(int id)
@@ -56,15 +54,8 @@ void CCltPiker::OnActivateApp(bool active)
 {
     // Another application came to the front: the shelf's tracking tooltip
     // goes away with it.
-    if (active || !tipTracking)
-        return;
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = hDlg;
-    tool.uId = IDC_SHELF;
-    SendMessageW(tooltip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
-    tipTracking = false;
-    ReleaseCaptureUnlessNeeded();
+    if (!active && tipTracking)
+        TrackShelfTip(false);
 }
 
 void CCltPiker::OnDestroy()

@@ -8,7 +8,6 @@
 
 #include "dialog/DialogItems.h"
 #include "dialog/TipTexts.h"
-#include "plugin/ModuleState.h"
 #include "plugin/ModuleText.h"
 #include "resources/ResourceIds.h"
 
@@ -19,17 +18,6 @@ constexpr int kSliderMarginX = 4;
 constexpr int kSliderMarginY = 1;
 // The shelf's tooltip stands off the pointer by this much, right and down.
 constexpr int kTipOffset = 15;
-
-TOOLINFOW ShelfTool(HWND dialog, const char16_t* text = nullptr)
-{
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = dialog;
-    tool.uId = IDC_SHELF;
-    tool.hinst = static_cast<HINSTANCE>(ModuleInstance);
-    tool.lpszText = const_cast<wchar_t*>(reinterpret_cast<const wchar_t*>(text));
-    return tool;
-}
 
 } // namespace
 
@@ -205,21 +193,11 @@ void CCltPiker::UpdateShelfTip(bool overSlot, int hovered, int x, int y)
                     text.Add(GetModuleText(IDS_TIP_GRADIENT_TO_SLOT));
                 }
             }
-            TOOLINFOW tool = ShelfTool(hDlg, text.GetBuffer());
-            SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+            SetToolText(IDC_SHELF, text.GetBuffer());
         }
     }
-    if (overSlot != tipTracking) {
-        TOOLINFOW tool = ShelfTool(hDlg);
-        SendMessageW(tooltip, TTM_TRACKACTIVATE, overSlot, reinterpret_cast<LPARAM>(&tool));
-        tipTracking = overSlot;
-        // Captured while the tip tracks, so the dialog learns when the
-        // pointer leaves the shelf.
-        if (tipTracking)
-            SetCapture(hDlg);
-        else
-            ReleaseCaptureUnlessNeeded();
-    }
+    if (overSlot != tipTracking)
+        TrackShelfTip(overSlot);
 }
 
 void CCltPiker::OnLeftButtonUp(int, int x, int y)
@@ -341,11 +319,8 @@ void CCltPiker::OnCaptureChanged(HWND newOwner)
     shelfOp = 0;
     dragKind = kNoDrag;
     dragControl = nullptr;
-    if (tipTracking && tooltip) {
-        TOOLINFOW tool = ShelfTool(hDlg);
-        SendMessageW(tooltip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
-    }
-    tipTracking = false;
+    if (tipTracking)
+        TrackShelfTip(false);
     if (wasBusy)
         InvalidateRect(hDlg, nullptr, FALSE);
 }

@@ -10,12 +10,8 @@ class OffScreen {
 public:
     OffScreen(HDC target, int width, int height) : memory(target)
     {
-        BITMAPINFO info{};
-        info.bmiHeader = BottomUpDibHeader(width, height);
-        void* bits = nullptr;
-        picture.reset(CreateDIBSection(target, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        if (memory.get() && picture)
-            previous = SelectObject(memory.get(), picture.get());
+        if (memory.get() && picture.Create(width, height))
+            previous = SelectObject(memory.get(), picture.Bitmap());
     }
     OffScreen(const OffScreen&) = delete;
     OffScreen& operator=(const OffScreen&) = delete;
@@ -29,7 +25,7 @@ public:
 
 private:
     MemoryDc memory;
-    GdiObject<HBITMAP> picture;
+    CBitmapBuffer picture;
     HGDIOBJ previous = nullptr;
 };
 

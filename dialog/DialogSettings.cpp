@@ -82,6 +82,14 @@ void CCltPiker::SaveSettings()
     WritePickerInt("helpToolTip", helpToolTip ? 1 : 0);
 }
 
+void CCltPiker::ApplyMinTrackSize()
+{
+    // The compact window is narrower by the cut, down to its own minimum.
+    const SIZE track = compact ? SIZE{minTrackSize.cx - compactCut, minTrackSize.cy} : minTrackSize;
+    if (bridge)
+        bridge->MinTrackSize(&track);
+}
+
 void CCltPiker::PlaceWindow()
 {
     const PlacementSize minimum{minTrackSize.cx, minTrackSize.cy};
@@ -92,9 +100,6 @@ void CCltPiker::PlaceWindow()
         PlacementFromSettings(ReadPickerFloat("DlgX", 0.5f), ReadPickerFloat("DlgY", 0.5f),
                               {ReadPickerInt("DlgWidth", 0), ReadPickerInt("DlgHeight", 0)}, DesktopSize(),
                               WindowSize(hDlg), minimum, largest, compact, compactCut);
-    if (bridge) {
-        const SIZE track = compact ? SIZE{minTrackSize.cx - compactCut, minTrackSize.cy} : minTrackSize;
-        bridge->MinTrackSize(&track);
-    }
+    ApplyMinTrackSize();
     SetWindowPos(hDlg, HWND_TOP, placement.left, placement.top, placement.width, placement.height, 0);
 }

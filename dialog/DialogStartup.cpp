@@ -49,23 +49,9 @@ void FinishToolbar(jx_TOOLBAR* toolbar, const char* images)
 
 void MoveItemBy(HWND dialog, int id, int dy, int dHeight)
 {
-    HWND item = GetDlgItem(dialog, id);
-    RECT rect{};
-    if (!item || !GetWindowRect(item, &rect))
-        return;
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    MoveWindow(item, rect.left, rect.top + dy, rect.right - rect.left, rect.bottom - rect.top + dHeight, FALSE);
-}
-
-// A window rectangle in the dialog's client coordinates.
-RECT ItemRect(HWND dialog, int id)
-{
-    RECT rect{};
-    if (HWND item = GetDlgItem(dialog, id)) {
-        GetWindowRect(item, &rect);
-        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    }
-    return rect;
+    const RECT rect = ItemRect(dialog, id);
+    MoveWindow(GetDlgItem(dialog, id), rect.left, rect.top + dy, rect.right - rect.left,
+               rect.bottom - rect.top + dHeight, FALSE);
 }
 
 } // namespace

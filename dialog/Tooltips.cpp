@@ -86,6 +86,29 @@ void CCltPiker::CreateTooltips()
     UpdateSwatchTip(IDC_CURRENT_SWATCH);
 }
 
+void CCltPiker::SetToolText(int id, const char16_t* text)
+{
+    if (!tooltip)
+        return;
+    TOOLINFOW tool = ToolInfo(hDlg, static_cast<UINT_PTR>(id), 0, text);
+    SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void CCltPiker::TrackShelfTip(bool on)
+{
+    if (tooltip) {
+        TOOLINFOW tool = ToolInfo(hDlg, IDC_SHELF, 0, nullptr);
+        SendMessageW(tooltip, TTM_TRACKACTIVATE, on, reinterpret_cast<LPARAM>(&tool));
+    }
+    tipTracking = on;
+    // Captured while the tip tracks, so the dialog learns when the pointer
+    // leaves the shelf.
+    if (on)
+        SetCapture(hDlg);
+    else
+        ReleaseCaptureUnlessNeeded();
+}
+
 void CCltPiker::UpdateSwatchTip(int swatch)
 {
     if (!tooltip)
@@ -93,7 +116,5 @@ void CCltPiker::UpdateSwatchTip(int swatch)
     const bool original = swatch == IDC_ORIGINAL_SWATCH;
     const CRGBA shown = original ? CRGBA(request.word[kPickerColor]) : color.currentColor;
     const char16_t* hint = helpToolTip ? GetModuleText(original ? IDS_TIP_ORIGINAL : IDS_TIP_CURRENT) : nullptr;
-    const jx_STRING text = SwatchTipText(colorNames, shown, hint);
-    TOOLINFOW tool = ToolInfo(hDlg, static_cast<UINT_PTR>(swatch), 0, text.GetBuffer());
-    SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    SetToolText(swatch, SwatchTipText(colorNames, shown, hint).GetBuffer());
 }
