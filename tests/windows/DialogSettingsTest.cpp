@@ -56,8 +56,7 @@ RECT WindowRectOf(HWND window)
 
 LayoutRect ClientRectOf(HWND dialog, int id)
 {
-    RECT rect = WindowRectOf(GetDlgItem(dialog, id));
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    const RECT rect = ChildRect(dialog, id);
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 

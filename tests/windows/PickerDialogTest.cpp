@@ -22,35 +22,7 @@ protected:
     std::u16string Text(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 
     void Type(HWND dialog, int id, const wchar_t* text) { SetWindowTextW(GetDlgItem(dialog, id), text); }
-
-    std::uint32_t LastMessage() const
-    {
-        return requester.colorMessages.empty() ? 0xDEADBEEF : requester.colorMessages.back();
-    }
 };
-
-// A placeholder's rectangle in the dialog's client coordinates.
-RECT Placeholder(HWND dialog, int id)
-{
-    RECT rect{};
-    GetWindowRect(GetDlgItem(dialog, id), &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-void Mouse(HWND dialog, UINT message, int x, int y, WPARAM keys = 0)
-{
-    SendMessageW(dialog, message, keys, MAKELPARAM(x, y));
-}
-
-COLORREF PixelAt(HWND dialog, int x, int y)
-{
-    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    HDC dc = GetDC(dialog);
-    const COLORREF pixel = GetPixel(dc, x, y);
-    ReleaseDC(dialog, dc);
-    return pixel;
-}
 
 } // namespace
 
@@ -136,9 +108,9 @@ TEST_F(PickerDialog, AlphaIsEditedOnlyWhenRequested)
         Type(dialog, IDC_HUE_FIELD, L"120");
         EXPECT_EQ(LastMessage(), 0x0700FF00u);
         // A click on the original swatch brings back its alpha too.
-        const RECT original = Placeholder(dialog, IDC_ORIGINAL_SWATCH);
-        Mouse(dialog, WM_LBUTTONDOWN, original.left + 3, original.top + 3, MK_LBUTTON);
-        Mouse(dialog, WM_LBUTTONUP, original.left + 3, original.top + 3);
+        const RECT original = ChildRect(dialog, IDC_ORIGINAL_SWATCH);
+        Mouse(dialog, WM_LBUTTONDOWN, {original.left + 3, original.top + 3}, MK_LBUTTON);
+        Mouse(dialog, WM_LBUTTONUP, {original.left + 3, original.top + 3});
         EXPECT_EQ(LastMessage(), 0x400080FFu);
     });
     Run(0x40000000 | kOrange, 0, [&](HWND dialog) { Type(dialog, IDC_HUE_FIELD, L"120"); });
@@ -157,18 +129,18 @@ TEST_F(PickerDialog, SlidersFollowDragsBeyondTheirEndsAndEscapeEndsADrag)
 {
     Setting("SizeMode", 0);
     const int result = Run(kOrange, 0, [&](HWND dialog) {
-        const RECT red = Placeholder(dialog, IDC_RED_SLIDER);
+        const RECT red = ChildRect(dialog, IDC_RED_SLIDER);
         const int y = (red.top + red.bottom) / 2;
-        Mouse(dialog, WM_LBUTTONDOWN, red.left + 2, y, MK_LBUTTON);
+        Mouse(dialog, WM_LBUTTONDOWN, {red.left + 2, y}, MK_LBUTTON);
         EXPECT_EQ(GetCapture(), dialog);
-        Mouse(dialog, WM_MOUSEMOVE, red.right + 40, y + 30, MK_LBUTTON);
+        Mouse(dialog, WM_MOUSEMOVE, {red.right + 40, y + 30}, MK_LBUTTON);
         EXPECT_EQ(Text(dialog, IDC_RED_FIELD), u"255");
-        Mouse(dialog, WM_MOUSEMOVE, red.left - 40, y, MK_LBUTTON);
+        Mouse(dialog, WM_MOUSEMOVE, {red.left - 40, y}, MK_LBUTTON);
         EXPECT_EQ(Text(dialog, IDC_RED_FIELD), u"0");
         SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         EXPECT_TRUE(IsWindow(dialog)) << "Escape during a drag ends the drag only";
         EXPECT_NE(GetCapture(), dialog);
-        Mouse(dialog, WM_MOUSEMOVE, red.right, y);
+        Mouse(dialog, WM_MOUSEMOVE, {red.right, y});
         EXPECT_EQ(Text(dialog, IDC_RED_FIELD), u"0");
         SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     });
@@ -179,24 +151,24 @@ TEST_F(PickerDialog, TheFieldsEdgesAreTheEndsOfItsChannels)
 {
     Setting("mode", 0);
     Run(kOrange, 0, [&](HWND dialog) {
-        const RECT field = Placeholder(dialog, IDC_FIELD);
+        const RECT field = ChildRect(dialog, IDC_FIELD);
         const int x = (field.left + field.right) / 2;
         const int y = (field.top + field.bottom) / 2;
-        Mouse(dialog, WM_LBUTTONDOWN, x, y, MK_LBUTTON);
+        Mouse(dialog, WM_LBUTTONDOWN, {x, y}, MK_LBUTTON);
         // The red mode: blue across, green up, red kept.
-        Mouse(dialog, WM_MOUSEMOVE, field.left, field.bottom, MK_LBUTTON);
+        Mouse(dialog, WM_MOUSEMOVE, {field.left, field.bottom}, MK_LBUTTON);
         EXPECT_EQ(LastMessage(), 0x000000FFu);
-        Mouse(dialog, WM_MOUSEMOVE, field.right, field.top, MK_LBUTTON);
+        Mouse(dialog, WM_MOUSEMOVE, {field.right, field.top}, MK_LBUTTON);
         EXPECT_EQ(LastMessage(), 0x00FFFFFFu);
-        Mouse(dialog, WM_LBUTTONUP, field.right, field.top);
+        Mouse(dialog, WM_LBUTTONUP, {field.right, field.top});
     });
 }
 
 TEST_F(PickerDialog, ADoubleClickOnTheFieldChoosesAndCloses)
 {
     const int result = Run(kOrange, 0, [&](HWND dialog) {
-        const RECT field = Placeholder(dialog, IDC_FIELD);
-        Mouse(dialog, WM_LBUTTONDBLCLK, field.left, field.top, MK_LBUTTON);
+        const RECT field = ChildRect(dialog, IDC_FIELD);
+        Mouse(dialog, WM_LBUTTONDBLCLK, {field.left, field.top}, MK_LBUTTON);
     });
     EXPECT_EQ(result, 1);
     // The hue mode: saturation 0 at the left, value 100 at the top.
@@ -207,9 +179,9 @@ TEST_F(PickerDialog, FieldModesRedrawTheField)
 {
     Run(0x00140A80, 0, [&](HWND dialog) {
         SendMessageW(GetDlgItem(dialog, IDC_MODE_RED), BM_CLICK, 0, 0);
-        const RECT field = Placeholder(dialog, IDC_FIELD);
+        const RECT field = ChildRect(dialog, IDC_FIELD);
         // Red kept at 128, green full on the top row, no blue at the left.
-        EXPECT_EQ(PixelAt(dialog, field.left, field.top), RGB(128, 255, 0));
+        EXPECT_EQ(PixelAt(dialog, {field.left, field.top}), RGB(128, 255, 0));
         SendMessageW(GetDlgItem(dialog, IDC_MODE_RED), BM_CLICK, 0, 0);
         EXPECT_EQ(requester.colorMessages.size(), 1u) << "the same mode again changes nothing";
     });
@@ -220,23 +192,23 @@ TEST_F(PickerDialog, SliderMarkersAreTrianglesOnTheValuesColumn)
     Setting("SizeMode", 0);
     Run(0x00000000, 0, [&](HWND dialog) {
         Type(dialog, IDC_RED_FIELD, L"255");
-        const RECT red = Placeholder(dialog, IDC_RED_SLIDER);
+        const RECT red = ChildRect(dialog, IDC_RED_SLIDER);
         const int column = red.right - 1;
-        EXPECT_EQ(PixelAt(dialog, column, red.top - 1), RGB(0, 0, 0));
-        EXPECT_EQ(PixelAt(dialog, column - 4, red.top - 1), RGB(0, 0, 0));
-        EXPECT_EQ(PixelAt(dialog, column, red.bottom), RGB(255, 255, 255));
-        EXPECT_EQ(PixelAt(dialog, column - 5, red.top - 1), RGB(255, 255, 255)) << "the white background";
+        EXPECT_EQ(PixelAt(dialog, {column, red.top - 1}), RGB(0, 0, 0));
+        EXPECT_EQ(PixelAt(dialog, {column - 4, red.top - 1}), RGB(0, 0, 0));
+        EXPECT_EQ(PixelAt(dialog, {column, red.bottom}), RGB(255, 255, 255));
+        EXPECT_EQ(PixelAt(dialog, {column - 5, red.top - 1}), RGB(255, 255, 255)) << "the white background";
     });
 }
 
 TEST_F(PickerDialog, BackgroundModesComeFromTheSystemMenu)
 {
     Run(kOrange, 0, [&](HWND dialog) {
-        EXPECT_EQ(PixelAt(dialog, 0, 0), RGB(255, 255, 255));
+        EXPECT_EQ(PixelAt(dialog, {0, 0}), RGB(255, 255, 255));
         SendMessageW(dialog, WM_SYSCOMMAND, IDM_BACKGROUND_CURRENT, 0);
-        EXPECT_EQ(PixelAt(dialog, 0, 0), RGB(255, 128, 0));
+        EXPECT_EQ(PixelAt(dialog, {0, 0}), RGB(255, 128, 0));
         SendMessageW(dialog, WM_SYSCOMMAND, IDM_BACKGROUND_SYSTEM, 0);
-        EXPECT_EQ(PixelAt(dialog, 0, 0), GetSysColor(COLOR_3DFACE));
+        EXPECT_EQ(PixelAt(dialog, {0, 0}), GetSysColor(COLOR_3DFACE));
     });
 }
 

@@ -18,36 +18,16 @@ constexpr std::uint32_t kYellow = 0x0000FFFF;
 class ShelfGestures : public DialogRunner {
 protected:
     ShelfGestures() { Core()->WriteSettingInt(&kPickerSettingsSection, "SizeMode", 0); }
-    std::uint32_t LastMessage() const
-    {
-        return requester.colorMessages.empty() ? 0xDEADBEEF : requester.colorMessages.back();
-    }
 };
 
 // The centre of slot i, in the dialog's client coordinates.
 POINT Cell(HWND dialog, int i)
 {
-    RECT shelf{};
-    GetWindowRect(GetDlgItem(dialog, IDC_SHELF), &shelf);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&shelf), 2);
+    const RECT shelf = ChildRect(dialog, IDC_SHELF);
     const float cellWidth = static_cast<float>(shelf.right - shelf.left) / 12;
     const int cellHeight = static_cast<int>(cellWidth * 1.02f);
     return {shelf.left + static_cast<int>((i % 12 + 0.5f) * cellWidth),
             shelf.top + (i / 12) * cellHeight + cellHeight / 2};
-}
-
-void Mouse(HWND dialog, UINT message, POINT point, WPARAM keys = 0)
-{
-    SendMessageW(dialog, message, keys, MAKELPARAM(point.x, point.y));
-}
-
-COLORREF PixelAt(HWND dialog, POINT point)
-{
-    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    HDC dc = GetDC(dialog);
-    const COLORREF pixel = GetPixel(dc, point.x, point.y);
-    ReleaseDC(dialog, dc);
-    return pixel;
 }
 
 } // namespace
@@ -118,12 +98,7 @@ TEST_F(ShelfGestures, TheSlotCommandsStoreIntoTheFirstEmptySlot)
         SendMessageW(dialog, WM_COMMAND, IDM_STORE_IN_EMPTY_SLOT, 0);
         EXPECT_EQ(PixelAt(dialog, Cell(dialog, 37)), kOrange);
         // Both now hold the current color: the current swatch steps through them.
-        const RECT swatch = [&] {
-            RECT rect{};
-            GetWindowRect(GetDlgItem(dialog, IDC_CURRENT_SWATCH), &rect);
-            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-            return rect;
-        }();
+        const RECT swatch = ChildRect(dialog, IDC_CURRENT_SWATCH);
         Mouse(dialog, WM_LBUTTONDOWN, {swatch.left + 2, swatch.top + 2}, MK_LBUTTON);
         Mouse(dialog, WM_LBUTTONUP, {swatch.left + 2, swatch.top + 2});
         EXPECT_TRUE(IsWindow(dialog));
@@ -145,9 +120,7 @@ TEST_F(ShelfGestures, TheEyedropperSamplesTheScreenAndEscapeOrItsOwnPictureCance
     UpdateWindow(red);
     GdiFlush();
     Run(kOrange, 0, [&](HWND dialog) {
-        RECT icon{};
-        GetWindowRect(GetDlgItem(dialog, IDC_EYEDROPPER), &icon);
-        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&icon), 2);
+        const RECT icon = ChildRect(dialog, IDC_EYEDROPPER);
         const POINT onIcon{(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2};
         POINT onRed{50, 50};
         ScreenToClient(dialog, &onRed);
@@ -188,9 +161,7 @@ TEST_F(ShelfGestures, LosingTheMouseMidGestureEndsItWithoutAChange)
         Mouse(dialog, WM_MBUTTONUP, Cell(dialog, 4));
         EXPECT_EQ(PixelAt(dialog, Cell(dialog, 2)), RGB(255, 255, 0)) << "no gradient was made";
 
-        RECT icon{};
-        GetWindowRect(GetDlgItem(dialog, IDC_EYEDROPPER), &icon);
-        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&icon), 2);
+        const RECT icon = ChildRect(dialog, IDC_EYEDROPPER);
         Mouse(dialog, WM_LBUTTONDOWN, {icon.left + 3, icon.top + 3}, MK_LBUTTON);
         Mouse(dialog, WM_MOUSEMOVE, Cell(dialog, 2), MK_LBUTTON);
         EXPECT_EQ(LastMessage(), kYellow);

@@ -142,6 +142,33 @@ int DialogRunner::Run(std::uint32_t color, std::uint32_t options, const std::fun
     return result;
 }
 
+std::uint32_t DialogRunner::LastMessage() const
+{
+    return requester.colorMessages.empty() ? 0xDEADBEEF : requester.colorMessages.back();
+}
+
+RECT ChildRect(HWND dialog, int id)
+{
+    RECT rect{};
+    GetWindowRect(GetDlgItem(dialog, id), &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void Mouse(HWND dialog, UINT message, POINT point, WPARAM keys)
+{
+    SendMessageW(dialog, message, keys, MAKELPARAM(point.x, point.y));
+}
+
+COLORREF PixelAt(HWND dialog, POINT point)
+{
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC dc = GetDC(dialog);
+    const COLORREF pixel = GetPixel(dc, point.x, point.y);
+    ReleaseDC(dialog, dc);
+    return pixel;
+}
+
 void RecordingFrame::SetModalState(int state)
 {
     states.push_back(state);

@@ -87,6 +87,8 @@ protected:
     // result; word 3 of the request ends in `chosen`.
     int Run(std::uint32_t color, std::uint32_t options, const std::function<void(HWND)>& script);
     jx_HOSTCORE* Core() { return picker.host.Core(); }
+    // The color of the requester's last color message (0xDEADBEEF: none yet).
+    std::uint32_t LastMessage() const;
 
     StartedPicker picker;
     RequesterWindow requester;
@@ -102,6 +104,13 @@ public:
 };
 
 std::u16string WindowText(HWND window);
+
+// A child window's rectangle in the dialog's client coordinates.
+RECT ChildRect(HWND dialog, int id);
+// A mouse message to the dialog at a point of its client area.
+void Mouse(HWND dialog, UINT message, POINT point, WPARAM keys = 0);
+// The dialog's pixel at a point, once it has painted what was pending.
+COLORREF PixelAt(HWND dialog, POINT point);
 
 // The picker dialog's own tooltip window (the one with a tool for the
 // current swatch), or null.
