@@ -19,6 +19,7 @@ CCltPiker::CCltPiker()
     currentSwatch.owner = this;
     if (!SharedUndoManager)
         SharedUndoManager = new mjx_UNDOMGR();
+    SharedUndoManager->Bind(this);
     bridge = CreateLayoutBridge();
 }
 
@@ -29,6 +30,8 @@ CCltPiker::CCltPiker()
 CCltPiker::~CCltPiker()
 {
     bridge.reset();
+    if (SharedUndoManager)
+        SharedUndoManager->Unbind(this);
     WritePickerInt("paletteScrollPos", shelf.model.ScrollPosition());
 }
 

@@ -19,6 +19,10 @@
 #include "palette/PaletteCatalogEntries.h"
 #include "palette/PaletteShelf.h"
 #include "plexa/jx_EXTENSION.h"
+#include "undo/UndoTarget.h"
+
+class jx_MENU;
+class jx_XMLNODE;
 
 // Background modes of the dialog.
 enum BackgroundMode : int {
@@ -34,7 +38,7 @@ enum DragKind : int {
     kFieldDrag = 8,
 };
 
-class CCltPiker final : public CControlOwner, public CShelfOwner {
+class CCltPiker final : public CControlOwner, public CShelfOwner, public UndoTarget {
 public:
     CCltPiker();
     CCltPiker(const CCltPiker&) = delete;
@@ -51,6 +55,32 @@ public:
     // CShelfOwner
     HWND DialogWindow() const override { return hDlg; }
     HINSTANCE ResourceModule() const override;
+    void BeforeSlotChange(int index) override;
+    void BeforeGradient(int a, int b) override;
+
+    // UndoTarget
+    std::uint32_t UndoColor() const override { return color.currentColor.value; }
+    void SetUndoColor(std::uint32_t value) override { SetColor(CRGBA(value)); }
+    bool IsUpdating() const override { return updating; }
+    CPaletteSlots& UndoSlots() override { return shelf.model.slots; }
+    void SlotsChanged() override;
+    jx_STREAM* SnapshotPalette() override;
+    void LoadPaletteSnapshot(jx_STREAM* snapshot) override;
+
+    // Palettes as a whole. A load reads the stream into the shelf (after
+    // its slots, or in their place) and is one undo step; a save writes the
+    // format the stream's file name asks for and answers whether the whole
+    // file reached its place.
+    void LoadPaletteFile(jx_STREAM* stream, bool replace, bool replaceNames);
+    bool SavePaletteFile(jx_STREAM* stream);
+    void LoadPaletteCommand();
+    void SavePaletteCommand();
+    void SaveDefaultPalette();
+    // The catalog's menu, read from the palette folder's catalog file.
+    void LoadCatalog(jx_MENU* menu);
+    // Entry `index` of the catalog, or the default palette for any index
+    // that is none.
+    void SelectPalette(int index);
 
     // Color setters: each keeps both halves of the color consistent and, when
     // the color changed, refreshes every control and tells the requester.
@@ -164,8 +194,8 @@ private:
     CWBase* Placeholder(int id);
     void LayoutControls();
     void LoadSettings();
-    // The module's simple palette, until the catalog chooses the start palette.
-    void InstallBuiltInPalette();
+    void AddCatalogItems(jx_XMLNODE* element, jx_MENU* menu);
+    void OnUndoCommand(int id);
     void SaveSettings();
     void FillToolbars();
     void ShowAlphaRow();

@@ -24,8 +24,8 @@ bool CCltPiker::Changed(const ColorChange& change)
 {
     if (!change)
         return false;
-    // An undoable change (change.undoable) becomes a step of the shared
-    // history here once the undo manager keeps one.
+    if (change.undoable && SharedUndoManager)
+        SharedUndoManager->RecordNewColor(*this, change.previous.value);
     UpdateMarkers();
     currentSwatch.flags |= kContentChanged;
     const bool wasUpdating = updating;
@@ -137,8 +137,8 @@ void CCltPiker::UpdateUndoButtons()
     if (!toolbar || !SharedUndoManager)
         return;
     if (jx_TOOLBUTTON* undo = toolbar->FindButton(IDM_UNDO, 0))
-        undo->Enable(SharedUndoManager->CanUndo());
+        undo->Enable(SharedUndoManager->GetUndoUnit() != nullptr);
     if (jx_TOOLBUTTON* redo = toolbar->FindButton(IDM_REDO, 0))
-        redo->Enable(SharedUndoManager->CanRedo());
+        redo->Enable(SharedUndoManager->GetRedoUnit() != nullptr);
     toolbar->Refresh();
 }

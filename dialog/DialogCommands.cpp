@@ -33,8 +33,7 @@ void CCltPiker::OnCommand(int id, int notification)
         return;
     }
     if (id >= IDM_FIRST_CATALOG_PALETTE && id <= IDM_LAST_CATALOG_PALETTE) {
-        // The catalog installs palette id - 4001 into the shelf here once it
-        // reads palettes.
+        SelectPalette(id - IDM_FIRST_CATALOG_PALETTE);
         InvalidateRect(hDlg, nullptr, FALSE);
         return;
     }
@@ -45,9 +44,13 @@ void CCltPiker::OnCommand(int id, int notification)
     switch (id) {
     case IDM_UNDO:
     case IDM_REDO:
-        // The shared history steps back or forth here once it records edits.
-        UpdateUndoButtons();
-        InvalidateRect(hDlg, nullptr, FALSE);
+        OnUndoCommand(id);
+        return;
+    case IDM_LOAD_PALETTE:
+        LoadPaletteCommand();
+        return;
+    case IDM_SAVE_PALETTE:
+        SavePaletteCommand();
         return;
     case IDC_HELP_BUTTON:
         ShowHelp();
@@ -72,10 +75,22 @@ void CCltPiker::OnCommand(int id, int notification)
         StoreInFirstEmptySlot();
         return;
     default:
-        // Loading and saving palette files act on the shelf here once the
-        // dialog has its palette commands.
         return;
     }
+}
+
+void CCltPiker::OnUndoCommand(int id)
+{
+    // A drag, a shelf gesture or sampling under way holds a color or slot
+    // the history does not know yet: the buttons wait until it ends.
+    if (!SharedUndoManager || dragKind != kNoDrag || shelfOp != 0 || picking)
+        return;
+    if (id == IDM_UNDO)
+        SharedUndoManager->Undo();
+    else
+        SharedUndoManager->Redo();
+    UpdateUndoButtons();
+    InvalidateRect(hDlg, nullptr, FALSE);
 }
 
 void CCltPiker::ShowHelp()

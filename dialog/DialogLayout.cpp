@@ -60,6 +60,7 @@ void CCltPiker::OnActivateApp(bool active)
 
 void CCltPiker::OnDestroy()
 {
+    SaveDefaultPalette();
     SaveSettings();
     if (tooltip) {
         DestroyWindow(tooltip);

@@ -1,14 +1,25 @@
-// The palette the shelf starts with, read through the palette formats.
+// The palette as a whole: loading it from a stream into the shelf (one undo
+// step), saving it, the load and save commands with the host's file dialog,
+// and the default palette saved at every close. The controller does this,
+// not the shelf, since it holds what a load touches besides the slots: the
+// color names, the undo history and the host.
 #include "dialog/CltPiker.h"
-
+#include "dialog/PaletteFolders.h"
+#include "palette/PaletteLoad.h"
+#include "palette/formats/GimpPalette.h"
 #include "palette/formats/PaletteDispatch.h"
 #include "palette/formats/PaletteLists.h"
 #include "plexa/jx_CORE.h"
 #include "plexa/jx_REF.h"
 #include "plexa/jx_XML.h"
 #include "plugin/ModuleState.h"
+#include "plugin/ModuleText.h"
+#include "resources/ResourceIds.h"
+#include "undo/UndoManager.h"
 
 namespace {
+
+constexpr int kPathUnits = 1024;
 
 // The host's documents and reports, for the palette readers.
 class DialogPaletteHost final : public PaletteHost {
@@ -24,28 +35,112 @@ public:
     }
 };
 
-constexpr char16_t kBuiltInPalette[] = u"PALETTE|SIMPLE_PALETTE";
+void ShowError(HWND owner, int text)
+{
+    MessageBoxW(owner, reinterpret_cast<const wchar_t*>(GetModuleText(text)),
+                reinterpret_cast<const wchar_t*>(GetModuleText(IDS_ERROR)), MB_ICONEXCLAMATION);
+}
 
 } // namespace
 
 HINSTANCE CCltPiker::ResourceModule() const { return static_cast<HINSTANCE>(ModuleInstance); }
 
-void CCltPiker::InstallBuiltInPalette()
+void CCltPiker::LoadPaletteFile(jx_STREAM* stream, bool replace, bool replaceNames)
 {
-    if (!HostObject)
-        return;
-    const jx_REF<jx_STREAM> stream(HostObject->OpenStream(ModuleInstance, kBuiltInPalette, kStreamReadResource));
     const jx_REF<jx_COLLECTION> colors(CreateColorList());
     const jx_REF<jx_SORTEDCOLLECTION> names(CreateColorNameTable());
     DialogPaletteHost host;
-    if (!stream || !ReadPaletteStream(stream.get(), colors.get(), names.get(), host))
+    if (!stream || !ReadPaletteStream(stream, colors.get(), names.get(), host))
         return;
-    CPaletteSlots& slots = shelf.model.slots;
-    slots.SetSlotCount(colors->Count());
-    for (int i = 0; i < colors->Count(); ++i)
-        slots.Set(i, ColorAt(colors.get(), i));
-    slots.SetRows(colors->Count() / CPaletteSlots::kColumns);
-    slots.NormalizeRows(0);
-    colorNames.MergeTable(names.get());
+    if (SharedUndoManager)
+        SharedUndoManager->RecordPaletteLoad(*this);
+    UpdateUndoButtons();
+    ApplyLoadedPalette(shelf.model.slots, colorNames, colors.get(), names.get(), replace, replaceNames);
     shelf.PaletteChanged();
+}
+
+bool CCltPiker::SavePaletteFile(jx_STREAM* stream)
+{
+    DialogPaletteHost host;
+    SavePaletteStream(stream, shelf.model.slots, colorNames.Table(), host);
+    return stream->Commit() == 0;
+}
+
+void CCltPiker::LoadPaletteCommand()
+{
+    char16_t path[kPathUnits] = {};
+    if (!HostObject)
+        return;
+    UserPaletteFolder().copy(path, kPathUnits - 1);
+    if (!HostObject->ShowFileDialog(hDlg, path, GetModuleText(IDS_OPEN_FILTER), 0))
+        return;
+    const jx_REF<jx_STREAM> stream(HostObject->OpenStream(nullptr, path, kStreamReadFile));
+    if (!stream) {
+        ShowError(hDlg, IDS_CANNOT_OPEN_FILE);
+        return;
+    }
+    LoadPaletteFile(stream.get(), false, false);
+    InvalidateRect(hDlg, nullptr, FALSE);
+}
+
+void CCltPiker::SavePaletteCommand()
+{
+    char16_t path[kPathUnits] = {};
+    if (!HostObject)
+        return;
+    (UserPaletteFolder() + GetModuleText(IDS_DEFAULT_SAVE_NAME)).copy(path, kPathUnits - 1);
+    if (!HostObject->ShowFileDialog(hDlg, path, GetModuleText(IDS_SAVE_FILTER), 1))
+        return;
+    const jx_REF<jx_STREAM> stream(HostObject->OpenStream(nullptr, path, kStreamCreateFile));
+    // A file that cannot be written in full (a full disk, a locked or
+    // read-only target) is refused like one that cannot be created: the
+    // old file stays as it was.
+    if (!stream || !SavePaletteFile(stream.get()))
+        ShowError(hDlg, IDS_CANNOT_CREATE_FILE);
+}
+
+void CCltPiker::SaveDefaultPalette()
+{
+    if (!HostObject)
+        return;
+    const std::u16string file = PaletteFolder() + kDefaultPaletteFile;
+    // A default palette that cannot be written is left as it was, silently.
+    if (const jx_REF<jx_STREAM> stream(HostObject->OpenStream(nullptr, file.c_str(), kStreamCreateFile)); stream)
+        SavePaletteFile(stream.get());
+}
+
+jx_STREAM* CCltPiker::SnapshotPalette()
+{
+    jx_STREAM* stream = HostObject ? HostObject->OpenStream(nullptr, nullptr, kStreamMemory) : nullptr;
+    if (!stream)
+        return nullptr;
+    WriteGimpPalette(stream, shelf.model.slots, colorNames.Table());
+    stream->Seek(0, 0);
+    return stream;
+}
+
+void CCltPiker::LoadPaletteSnapshot(jx_STREAM* snapshot)
+{
+    snapshot->Seek(0, 0);
+    LoadPaletteFile(snapshot, true, true);
+    shelf.InvalidateShelf();
+}
+
+void CCltPiker::SlotsChanged()
+{
+    shelf.PaletteChanged();
+    shelf.InvalidateShelf();
+    UpdateUndoButtons();
+}
+
+void CCltPiker::BeforeSlotChange(int index)
+{
+    if (SharedUndoManager)
+        SharedUndoManager->RecordSlot(*this, index);
+}
+
+void CCltPiker::BeforeGradient(int a, int b)
+{
+    if (SharedUndoManager)
+        SharedUndoManager->RecordRange(*this, a, b);
 }

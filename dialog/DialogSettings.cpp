@@ -33,10 +33,9 @@ void CCltPiker::LoadSettings()
         minTrackSize = bridge->MinTrackSize(nullptr);
     }
     compact = ReadPickerInt("SizeMode", 1) != 0;
-    // The catalog installs the default palette here, from the palette folder
-    // or the module, once it reads its catalog; until then the module's
-    // simple palette (updating is set, so that load is no undo step).
-    InstallBuiltInPalette();
+    // The default palette, from the palette folder or the module; updating
+    // is set, so this load is no undo step.
+    SelectPalette(-1);
     helpToolTip = ReadPickerInt("helpToolTip", 1) != 0;
     fieldMode = std::clamp(ReadPickerInt("mode", kChannelHue), -1, 6);
     for (int i = kRedSlider; i <= kValueSlider; ++i) {
@@ -62,8 +61,6 @@ void CCltPiker::LoadSettings()
 
 void CCltPiker::SaveSettings()
 {
-    // The shelf's palette is saved as the default palette here once the
-    // dialog keeps palettes.
     WritePickerInt("mode", fieldMode);
     if (backgroundMode != ReadPickerInt("BGmode", kBackgroundWhite))
         WritePickerInt("BGmode", backgroundMode);

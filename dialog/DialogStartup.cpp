@@ -110,10 +110,9 @@ INT_PTR CCltPiker::OnInitDialog(HWND dialog)
 void CCltPiker::FillToolbars()
 {
     if (jx_TOOLBAR* palette = ToolbarOf(hDlg, IDC_PALETTE_TOOLBAR)) {
-        palette->AddButton(kPaletteMenuImage, IDM_PALETTE_MENU, kToolButtonDropDown, 0,
-                           GetModuleText(IDS_TIP_RESET_PALETTE));
-        // The palette menu of the first button is filled by the catalog here
-        // once the catalog reads its file.
+        jx_TOOLBUTTON* menuButton = palette->AddButton(kPaletteMenuImage, IDM_PALETTE_MENU, kToolButtonDropDown, 0,
+                                                       GetModuleText(IDS_TIP_RESET_PALETTE));
+        LoadCatalog(palette->GetButtonMenu(menuButton));
         palette->AddSeparator();
         palette->AddButton(kLoadImage, IDM_LOAD_PALETTE, 0, 0, GetModuleText(IDS_TIP_LOAD_PALETTE));
         palette->AddButton(kSaveImage, IDM_SAVE_PALETTE, 0, 0, GetModuleText(IDS_TIP_SAVE_PALETTE));

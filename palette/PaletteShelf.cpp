@@ -181,18 +181,19 @@ void CPaletteShelf::OnScroll(int code, int thumb)
 
 bool CPaletteShelf::SetSlot(int index, std::uint32_t value)
 {
-    // The slot's old value becomes a step of the shared undo history here
-    // once the undo manager keeps one.
-    if (!model.SetSlot(index, value))
+    if (!model.WouldChange(index, value))
         return false;
+    if (owner)
+        owner->BeforeSlotChange(index);
+    model.SetSlot(index, value);
     flags |= kContentChanged;
     return true;
 }
 
 void CPaletteShelf::MakeGradient(int a, int b)
 {
-    // The slots between a and b become one step of the shared undo history
-    // here once the undo manager keeps one.
+    if (owner)
+        owner->BeforeGradient(a, b);
     model.MakeGradient(a, b);
     flags |= kContentChanged;
 }

@@ -15,6 +15,10 @@ public:
     virtual CRGBA CurrentColor() const = 0;
     // The module whose bitmap 110 marks empty slots.
     virtual HINSTANCE ResourceModule() const = 0;
+    // Told before a slot, or the slots strictly between a and b, change:
+    // their values become a step of the undo history.
+    virtual void BeforeSlotChange(int index) = 0;
+    virtual void BeforeGradient(int a, int b) = 0;
 
 protected:
     ~CShelfOwner() = default;

@@ -105,9 +105,14 @@ void CShelfModel::UpdateMarks(std::uint32_t color)
     needsRefresh = false;
 }
 
+bool CShelfModel::WouldChange(int index, std::uint32_t value) const
+{
+    return index >= 0 && index < slots.Count() && slots.At(index) != value;
+}
+
 bool CShelfModel::SetSlot(int index, std::uint32_t value)
 {
-    if (index < 0 || index >= slots.Count() || slots.At(index) == value)
+    if (!WouldChange(index, value))
         return false;
     slots.Set(index, value);
     needsRefresh = true;

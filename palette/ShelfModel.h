@@ -82,8 +82,10 @@ public:
     void UpdateMarks(std::uint32_t color);
     const std::vector<int>& Marks() const { return marks; }
 
-    // Stores a value; false (nothing changed) for an index outside the
-    // palette or a slot that already holds it.
+    // False for an index outside the palette or a slot that already holds
+    // the value.
+    bool WouldChange(int index, std::uint32_t value) const;
+    // Stores a value; false (nothing changed) where WouldChange is false.
     bool SetSlot(int index, std::uint32_t value);
     // Fills the slots between a and b with the blend of their colors (empty
     // ones read as black); a and b keep their values.

@@ -1,6 +1,5 @@
 #include "tools/PaletteTool.h"
 
-#include <filesystem>
 #include <string>
 
 #include "palette/ColorNameTable.h"
@@ -13,8 +12,6 @@
 #include "plexa/jx_XML.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr char kUsage[] = "usage: palette show FILE\n"
                           "       palette convert IN OUT   (OUT's extension: .gpl, .aco, anything else HTML)\n";
@@ -94,33 +91,18 @@ int Show(const std::u16string& file, std::FILE* out, std::FILE* err)
     return 0;
 }
 
-// Writes the palette to `target` through a file beside it that is renamed
-// over the target only once it is complete, so a failure leaves no
-// half-written target behind.
+// The written file takes the target's place only once it is complete, so a
+// failure leaves the old target as it was.
 int Convert(const std::u16string& source, const std::u16string& target, std::FILE* err)
 {
     ToolHost host(err);
     LoadedPalette palette;
     if (!LoadPalette(source, palette, host, err))
         return 1;
-    // A memory stream named like the target makes the writer pick its format.
-    const jx_REF<jx_STREAM> written(CreateMemoryStream(target.c_str()));
-    SavePaletteStream(written.get(), palette.slots, palette.names.get(), host);
-    const std::int32_t size = written->Tell();
-
-    const fs::path targetPath(target);
-    fs::path temporary = targetPath;
-    temporary += ".palette-tmp";
-    bool ok = false;
-    {
-        const jx_REF<jx_STREAM> file(OpenHostFileStream(temporary.u16string().c_str(), kStreamCreateFile));
-        ok = file && written->CopyTo(file.get(), 0, -1) == size;
-    }
-    std::error_code error;
-    if (ok)
-        fs::rename(temporary, targetPath, error);
-    if (!ok || error) {
-        fs::remove(temporary, error);
+    const jx_REF<jx_STREAM> file(OpenHostFileStream(target.c_str(), kStreamCreateFile));
+    const int error =
+        file ? (SavePaletteStream(file.get(), palette.slots, palette.names.get(), host), file->Commit()) : 1;
+    if (error != 0) {
         std::fprintf(err, "palette: cannot write %s\n", Printable(target).c_str());
         return 1;
     }

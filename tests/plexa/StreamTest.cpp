@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/resource.h>
 
 #include "host/plexa/src/FileStream.h"
 #include "host/plexa/src/MemoryStream.h"
@@ -206,6 +209,12 @@ TEST(StreamFile, WritesThenReadsBackWithItsName)
     EXPECT_TRUE(in->IsEOF());
 }
 
+std::string FileText(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 TEST(StreamFile, OpenModes)
 {
     TempFolder folder;
@@ -213,22 +222,70 @@ TEST(StreamFile, OpenModes)
     EXPECT_EQ(OpenFileStream(path.c_str(), kStreamReadFile), nullptr);
     EXPECT_EQ(OpenFileStream(path.c_str(), kStreamReadFileShared), nullptr);
 
+    // Two create-new streams for one missing name: the first to be
+    // committed creates it, the other fails and leaves it alone.
     StreamHolder created(OpenFileStream(path.c_str(), kStreamCreateNewFile));
+    StreamHolder rival(OpenFileStream(path.c_str(), kStreamCreateNewFile));
     ASSERT_NE(created.get(), nullptr);
-    // Create-new refuses a file that exists; create-or-replace empties it.
-    EXPECT_EQ(OpenFileStream(path.c_str(), kStreamCreateNewFile), nullptr);
+    ASSERT_NE(rival.get(), nullptr);
     created->Printf("old");
-    created.reset();
-    StreamHolder replaced(OpenFileStream(path.c_str(), kStreamCreateFile));
-    ASSERT_NE(replaced.get(), nullptr);
-    replaced.reset();
-    EXPECT_EQ(std::filesystem::file_size(folder.path / "modes.txt"), 0u);
+    rival->Printf("rival");
+    EXPECT_EQ(created->Commit(), 0);
+    EXPECT_NE(rival->Commit(), 0);
+    EXPECT_EQ(OpenFileStream(path.c_str(), kStreamCreateNewFile), nullptr);
+    EXPECT_EQ(FileText(folder.path / "modes.txt"), "old");
 
     StreamHolder shared(OpenFileStream(path.c_str(), kStreamReadFileShared));
     EXPECT_NE(shared.get(), nullptr);
     EXPECT_EQ(OpenFileStream(path.c_str(), kStreamMemory), nullptr);
     EXPECT_EQ(OpenFileStream(u"", kStreamReadFile), nullptr);
     EXPECT_EQ(OpenFileStream(nullptr, kStreamReadFile), nullptr);
+}
+
+TEST(StreamFile, AReplacedFileChangesWholeAtCommitAndKeepsItsPermissions)
+{
+    TempFolder folder;
+    const std::filesystem::path target = folder.path / "private.gpl";
+    std::ofstream(target) << "old";
+    std::filesystem::permissions(target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    StreamHolder first(OpenFileStream(target.u16string().c_str(), kStreamCreateFile));
+    StreamHolder second(OpenFileStream(target.u16string().c_str(), kStreamCreateFile));
+    ASSERT_NE(first.get(), nullptr);
+    first->Printf("first");
+    second->Printf("second, longer");
+    EXPECT_EQ(FileText(target), "old");
+    EXPECT_EQ(first->Commit(), 0);
+    EXPECT_EQ(FileText(target), "first");
+    second.reset(); // released without Commit: committed all the same
+    EXPECT_EQ(FileText(target), "second, longer");
+    EXPECT_EQ(std::filesystem::status(target).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    // Nothing but the target is left in the folder.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1);
+    EXPECT_EQ(first->Write("x", 1), 0);
+}
+
+TEST(StreamFile, AFailedWriteKeepsTheOldFile)
+{
+    TempFolder folder;
+    const std::filesystem::path target = folder.path / "palette.gpl";
+    std::ofstream(target) << "old";
+    // A file size limit fails the write as a full disk would.
+    struct rlimit limit {};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const struct rlimit small = {16, limit.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    StreamHolder file(OpenFileStream(target.u16string().c_str(), kStreamCreateFile));
+    ASSERT_NE(file.get(), nullptr);
+    const std::string text(4096, 'x');
+    file->Write(text.data(), static_cast<int>(text.size()));
+    const int error = file->Commit();
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(error, EFBIG);
+    EXPECT_EQ(FileText(target), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1);
 }
 
 TEST(StreamFile, UnwritableFolderGivesNoStream)

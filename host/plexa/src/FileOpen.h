@@ -1,11 +1,28 @@
-// Opening a file by its UTF-16 path, the one step of file streams that
-// differs between Windows and the native build.
+// Opening, replacing and removing files by their UTF-16 paths, the steps of
+// file streams that differ between Windows and the native build.
 #pragma once
 
 #include <cstdio>
+#include <string>
 #include <string_view>
 
-enum class FileAccess { Read, CreateOrReplace, CreateNew };
+// Binary mode, for reading; null when the file cannot be opened.
+std::FILE* OpenFileForReading(std::u16string_view path);
 
-// Binary mode; null when the file cannot be opened (CreateNew: also when it exists).
-std::FILE* OpenFile(std::u16string_view path, FileAccess access);
+// A new, empty file in the folder of target under a name no other file
+// has (created exclusively, never through a link planted there), with the
+// permissions of target when it exists. Its path goes to `temporary`.
+// Null when it cannot be created; errorNumber says why.
+std::FILE* CreateFileBeside(std::u16string_view target, std::u16string& temporary, int& errorNumber);
+
+// Flushes the file's bytes to the disk and closes it; 0 or the error.
+int SyncAndClose(std::FILE* file);
+
+// Gives the file at `from` the name `to`: over an existing file when
+// replace is set, else only when there is none. 0 or the error.
+int MoveFileInto(const std::u16string& from, const std::u16string& to, bool replace);
+
+// True when something (a file, a folder) is at path.
+bool PathExists(std::u16string_view path);
+
+void RemoveFile(const std::u16string& path);

@@ -1,22 +1,83 @@
 #include "host/plexa/src/FileOpen.h"
 
+#include <windows.h>
+
 #include <fcntl.h>
 #include <io.h>
-#include <string>
-#include <sys/stat.h>
+#include <random>
 
-std::FILE* OpenFile(std::u16string_view path, FileAccess access)
+namespace {
+
+constexpr int kNameAttempts = 100;
+
+std::wstring Wide(std::u16string_view path) { return std::wstring(path.begin(), path.end()); }
+
+std::u16string FolderOf(std::u16string_view path)
 {
-    const std::wstring widePath(path.begin(), path.end());
-    if (access == FileAccess::Read)
-        return _wfopen(widePath.c_str(), L"rb");
-    if (access == FileAccess::CreateOrReplace)
-        return _wfopen(widePath.c_str(), L"wb");
-    const int fd = _wopen(widePath.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
-    if (fd < 0)
-        return nullptr;
-    std::FILE* file = _wfdopen(fd, L"wb");
-    if (!file)
-        _close(fd);
-    return file;
+    const auto separator = path.find_last_of(u"\\/:");
+    return std::u16string(separator == std::u16string_view::npos ? u"" : path.substr(0, separator + 1));
 }
+
+} // namespace
+
+std::FILE* OpenFileForReading(std::u16string_view path) { return _wfopen(Wide(path).c_str(), L"rb"); }
+
+std::FILE* CreateFileBeside(std::u16string_view target, std::u16string& temporary, int& errorNumber)
+{
+    const DWORD old = GetFileAttributesW(Wide(target).c_str());
+    // A replaced file keeps its hidden, system and archive marks; read-only
+    // is not copied, so the replacement can still be moved into place,
+    // where a read-only target refuses it.
+    const DWORD attributes =
+        old == INVALID_FILE_ATTRIBUTES
+            ? FILE_ATTRIBUTE_NORMAL
+            : (old & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE)) | FILE_ATTRIBUTE_NORMAL;
+    std::random_device entropy;
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        wchar_t name[32];
+        swprintf(name, 32, L"~plexa-%08x.tmp", static_cast<unsigned>(entropy()));
+        temporary = FolderOf(target) + std::u16string(name, name + wcslen(name));
+        HANDLE handle =
+            CreateFileW(Wide(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
+        if (handle == INVALID_HANDLE_VALUE) {
+            errorNumber = static_cast<int>(GetLastError());
+            if (errorNumber == ERROR_FILE_EXISTS)
+                continue;
+            return nullptr;
+        }
+        const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_BINARY);
+        if (fd < 0) {
+            CloseHandle(handle);
+        } else if (std::FILE* file = _fdopen(fd, "wb")) {
+            return file;
+        } else {
+            _close(fd);
+        }
+        errorNumber = ERROR_NOT_ENOUGH_MEMORY;
+        DeleteFileW(Wide(temporary).c_str());
+        return nullptr;
+    }
+    return nullptr;
+}
+
+int SyncAndClose(std::FILE* file)
+{
+    int error = 0;
+    if (std::fflush(file) != 0)
+        error = ERROR_WRITE_FAULT;
+    else if (!FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)))))
+        error = static_cast<int>(GetLastError());
+    if (std::fclose(file) != 0 && error == 0)
+        error = ERROR_WRITE_FAULT;
+    return error;
+}
+
+int MoveFileInto(const std::u16string& from, const std::u16string& to, bool replace)
+{
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+    return MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), flags) ? 0 : static_cast<int>(GetLastError());
+}
+
+bool PathExists(std::u16string_view path) { return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void RemoveFile(const std::u16string& path) { DeleteFileW(Wide(path).c_str()); }

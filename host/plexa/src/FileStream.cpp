@@ -1,41 +1,59 @@
 #include "host/plexa/src/FileStream.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "host/plexa/src/FileOpen.h"
 #include "plexa/jx_CORE.h"
 
 FileStream::FileStream(std::FILE* openFile, std::u16string filePath) : file(openFile), path(std::move(filePath)) {}
 
-FileStream::~FileStream() { std::fclose(file); }
+FileStream::FileStream(std::FILE* openFile, std::u16string target, std::u16string temporaryPath, bool replaceTarget)
+    : file(openFile), path(std::move(target)), temporary(std::move(temporaryPath)), replace(replaceTarget)
+{
+}
+
+FileStream::~FileStream()
+{
+    if (!temporary.empty())
+        Commit();
+    else if (file)
+        std::fclose(file);
+}
 
 void FileStream::Delete() { delete this; }
 
 int FileStream::Seek(std::int32_t position, int origin)
 {
-    if (origin != 0 && origin != 1)
+    if (!file || (origin != 0 && origin != 1))
         return -1;
     return std::fseek(file, position, origin == 0 ? SEEK_SET : SEEK_CUR) == 0 ? 0 : -1;
 }
 
-std::int32_t FileStream::Tell() { return static_cast<std::int32_t>(std::ftell(file)); }
+std::int32_t FileStream::Tell() { return file ? static_cast<std::int32_t>(std::ftell(file)) : -1; }
 
 int FileStream::Read(void* buffer, int count)
 {
-    if (!buffer || count <= 0)
+    if (!file || !buffer || count <= 0)
         return 0;
     return static_cast<int>(std::fread(buffer, 1, static_cast<std::size_t>(count), file));
 }
 
 int FileStream::Write(const void* buffer, int count)
 {
-    if (!buffer || count <= 0)
+    // A committed file is closed: nothing more goes in or out.
+    if (!file || !buffer || count <= 0)
         return 0;
-    return static_cast<int>(std::fwrite(buffer, 1, static_cast<std::size_t>(count), file));
+    const auto written = std::fwrite(buffer, 1, static_cast<std::size_t>(count), file);
+    if (written < static_cast<std::size_t>(count) && writeError == 0)
+        writeError = errno ? errno : EIO;
+    return static_cast<int>(written);
 }
 
 bool FileStream::IsEOF()
 {
+    if (!file)
+        return true;
     const int c = std::getc(file);
     if (c == EOF)
         return true;
@@ -54,8 +72,26 @@ int FileStream::GetFileName(char16_t* buffer, int size, int flags)
     return CopyName(name, buffer, size);
 }
 
+int FileStream::Commit()
+{
+    if (temporary.empty())
+        return 0;
+    int error = SyncAndClose(file);
+    file = nullptr;
+    if (error == 0)
+        error = writeError;
+    if (error == 0)
+        error = MoveFileInto(temporary, path, replace);
+    if (error != 0)
+        RemoveFile(temporary);
+    temporary.clear();
+    return error;
+}
+
 int FileStream::ReadByte()
 {
+    if (!file)
+        return -1;
     const int c = std::getc(file);
     return c == EOF ? -1 : c;
 }
@@ -64,21 +100,23 @@ FileStream* OpenFileStream(const char16_t* path, int mode)
 {
     if (!path || !*path)
         return nullptr;
-    FileAccess access;
     switch (mode) {
     case kStreamReadFile:
-    case kStreamReadFileShared:
-        access = FileAccess::Read;
-        break;
+    case kStreamReadFileShared: {
+        std::FILE* file = OpenFileForReading(path);
+        return file ? new FileStream(file, path) : nullptr;
+    }
     case kStreamCreateFile:
-        access = FileAccess::CreateOrReplace;
-        break;
-    case kStreamCreateNewFile:
-        access = FileAccess::CreateNew;
-        break;
+    case kStreamCreateNewFile: {
+        const bool replace = mode == kStreamCreateFile;
+        if (!replace && PathExists(path))
+            return nullptr;
+        std::u16string temporary;
+        int error = 0;
+        std::FILE* file = CreateFileBeside(path, temporary, error);
+        return file ? new FileStream(file, path, std::move(temporary), replace) : nullptr;
+    }
     default:
         return nullptr;
     }
-    std::FILE* file = OpenFile(path, access);
-    return file ? new FileStream(file, path) : nullptr;
 }

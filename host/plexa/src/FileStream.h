@@ -1,4 +1,5 @@
-// A stream over a file opened for reading or for writing.
+// A stream over a file opened for reading, or for writing: then the bytes go
+// to a file beside the target that takes the target's place at Commit.
 #pragma once
 
 #include <cstdio>
@@ -10,6 +11,8 @@ class FileStream final : public StreamBase {
 public:
     // Takes ownership of file; path is what GetFileName reports.
     FileStream(std::FILE* file, std::u16string path);
+    // Takes ownership of file, written at `temporary` for `target`.
+    FileStream(std::FILE* file, std::u16string target, std::u16string temporary, bool replace);
 
     void Delete() override;
     int Seek(std::int32_t position, int origin) override;
@@ -19,6 +22,7 @@ public:
     bool IsEOF() override;
     // flags 1: the full path; otherwise the name after the last separator.
     int GetFileName(char16_t* buffer, int size, int flags) override;
+    int Commit() override;
 
 private:
     ~FileStream();
@@ -26,6 +30,11 @@ private:
 
     std::FILE* file;
     std::u16string path;
+    // Empty for a file opened for reading, and once committed.
+    std::u16string temporary;
+    bool replace = false;
+    // The first write error; it makes Commit fail.
+    int writeError = 0;
 };
 
 // Opens path by an OpenStream file mode; null when it cannot be opened or

@@ -42,7 +42,8 @@ public:
     }
 
     // A popup menu of the items (the caller destroys it): commands, submenus,
-    // and a separator for an item that is neither.
+    // and a separator for an item that is neither, or a command item with
+    // neither a command nor a text.
     HMENU Build() const
     {
         HMENU menu = CreatePopupMenu();
@@ -51,7 +52,7 @@ public:
             if (item->flags & kMenuItemSubmenu && item->submenu)
                 AppendMenuW(menu, MF_POPUP | grayed, reinterpret_cast<UINT_PTR>(item->submenu->Build()),
                             AsWide(item->text.c_str()));
-            else if (item->flags & kMenuItemCommand)
+            else if (item->flags & kMenuItemCommand && (item->command != 0 || !item->text.empty()))
                 AppendMenuW(menu, MF_STRING | grayed, item->command, AsWide(item->text.c_str()));
             else
                 AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);

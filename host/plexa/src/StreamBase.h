@@ -15,6 +15,8 @@ public:
     int GetWordOrder() override;
     std::int32_t CopyTo(jx_STREAM* target, std::int32_t position, std::int32_t count) override;
     int Printf(const char* format, ...) override;
+    // Nothing to commit: the bytes are where they were written.
+    int Commit() override { return 0; }
 
 protected:
     ~StreamBase() = default;

@@ -37,6 +37,13 @@ public:
     virtual int GetFileName(char16_t* buffer, int size, int flags) = 0;
     // printf-style write of 8-bit text; returns the bytes written or -1.
     virtual int Printf(const char* format, ...) = 0;
+    // A file opened to be created or replaced is written beside its target
+    // under a name of its own; Commit flushes it to the disk and puts it in
+    // the target's place in one step. 0 on success (and for streams that are
+    // no such file); otherwise the system's error number, the written bytes
+    // are gone and the old file, if any, is as it was. Releasing such a
+    // stream without Commit commits it, without telling the outcome.
+    virtual int Commit() = 0;
 
 protected:
     ~jx_STREAM() = default;
