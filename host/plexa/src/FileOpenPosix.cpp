@@ -29,6 +29,12 @@ std::FILE* CreateFileBeside(std::u16string_view target, std::u16string& temporar
 {
     struct stat old {};
     const bool replacing = ::stat(Native(target).c_str(), &old) == 0;
+    // A file its owner cannot write is not replaced, though its folder
+    // would let a rename do it.
+    if (replacing && ::access(Native(target).c_str(), W_OK) != 0) {
+        errorNumber = errno;
+        return nullptr;
+    }
     const mode_t mode = replacing ? (old.st_mode & 07777) : 0666;
     std::random_device entropy;
     // A short name of its own, so that a target whose name is near the

@@ -25,9 +25,13 @@ std::FILE* OpenFileForReading(std::u16string_view path) { return _wfopen(Wide(pa
 std::FILE* CreateFileBeside(std::u16string_view target, std::u16string& temporary, int& errorNumber)
 {
     const DWORD old = GetFileAttributesW(Wide(target).c_str());
-    // A replaced file keeps its hidden, system and archive marks; read-only
-    // is not copied, so the replacement can still be moved into place,
-    // where a read-only target refuses it.
+    // A read-only file is not replaced (Windows refuses to move over one;
+    // Wine would not).
+    if (old != INVALID_FILE_ATTRIBUTES && (old & FILE_ATTRIBUTE_READONLY)) {
+        errorNumber = ERROR_ACCESS_DENIED;
+        return nullptr;
+    }
+    // A replaced file keeps its hidden, system and archive marks.
     const DWORD attributes =
         old == INVALID_FILE_ATTRIBUTES
             ? FILE_ATTRIBUTE_NORMAL

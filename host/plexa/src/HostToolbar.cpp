@@ -23,6 +23,7 @@ class MenuItem final : public jx_MENUITEM {
 public:
     void SetText(const char16_t* newText) override { text = newText ? newText : u""; }
     jx_MENU* Submenu() override;
+    const char16_t* Text() const override { return text.c_str(); }
 
     std::u16string text;
     std::unique_ptr<Menu> submenu;

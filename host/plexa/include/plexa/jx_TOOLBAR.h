@@ -26,6 +26,8 @@ public:
     virtual void SetText(const char16_t* text) = 0;
     // The items of a submenu item (flags kMenuItemSubmenu).
     virtual jx_MENU* Submenu() = 0;
+    // The text set last; empty when none was.
+    virtual const char16_t* Text() const = 0;
 
     int flags = 0;
     int state = 0;
