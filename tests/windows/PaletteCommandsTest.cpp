@@ -5,6 +5,8 @@
 // close leaves in the palette folder, read back to see the shelf.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -331,4 +333,33 @@ TEST_F(PaletteCommands, ASaveThatCannotReplaceItsTargetSaysSoAndKeepsTheOldFile)
     EXPECT_EQ(answers.messages.back(), u"Can't Create File");
     EXPECT_EQ(ReadFile(kept), "GIMP Palette\n#\n9 9 9\tOld\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(std::filesystem::path(Folder())), {}), 3);
+}
+
+TEST_F(PaletteCommands, ASaveOntoAFullDiskSaysSoAndKeepsTheOldFile)
+{
+    // A RAM disk that tests/windows/full-disk.sh mounts, as drive Z: sees it.
+    const char* disk = std::getenv("PLEXA_FULL_DISK");
+    if (!disk)
+        GTEST_SKIP() << "no full disk to save onto: run through full-disk.sh";
+    std::u16string folder = u"Z:" + Utf8ToUtf16(disk) + u"\\";
+    std::replace(folder.begin(), folder.end(), u'/', u'\\');
+    const std::u16string kept = folder + u"kept.gpl";
+    WriteFile(kept, "GIMP Palette\n#\n9 9 9\tOld\n");
+    {
+        std::ofstream filler(std::filesystem::path(folder + u"filler"), std::ios::binary);
+        const std::string block(4096, 'x');
+        while (filler.write(block.data(), static_cast<std::streamsize>(block.size())) && filler.flush()) {
+        }
+    }
+    ModalAnswers answers;
+    Run(0, 0, [&](HWND dialog) {
+        answers.ChooseFile(kept);
+        answers.Press(IDYES);
+        answers.Press(IDOK);
+        Command(dialog, IDM_SAVE_PALETTE);
+    });
+    ASSERT_FALSE(answers.messages.empty());
+    EXPECT_EQ(answers.messages.back(), u"Can't Create File");
+    EXPECT_EQ(ReadFile(kept), "GIMP Palette\n#\n9 9 9\tOld\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(std::filesystem::path(folder)), {}), 2);
 }
