@@ -7,6 +7,7 @@
 
 #include <malloc.h>
 
+#include "bench/BenchPalette.h"
 #include "palette/ColorNameTable.h"
 #include "palette/formats/PaletteDispatch.h"
 #include "palette/formats/PaletteLists.h"
@@ -23,23 +24,6 @@ public:
     jx_XMLDOCUMENT* CreateXmlDocument() override { return ::CreateXmlDocument(); }
     void ReportMessage(const char*) override {}
 };
-
-// A palette of `count` distinct colors in scrambled order, each with its own name.
-jx_REF<jx_STREAM> MakePalette(int count, const char16_t* fileName, BenchHost& host)
-{
-    CPaletteSlots slots;
-    slots.SetSlotCount(count);
-    const jx_REF<jx_SORTEDCOLLECTION> names(CreateColorNameTable());
-    for (int i = 0; i < count; ++i) {
-        const std::uint32_t color = static_cast<std::uint32_t>(i) * 2654435761u % 0x1000000u;
-        slots.Set(i, color);
-        const std::u16string name = u"Color " + std::u16string(std::to_string(i).begin(), std::to_string(i).end());
-        names->Add(MakeColorNameEntry(color, name.c_str()));
-    }
-    jx_REF<jx_STREAM> stream(CreateMemoryStream(fileName));
-    SavePaletteStream(stream.get(), slots, names.get(), host);
-    return stream;
-}
 
 // Best of five loads, in milliseconds.
 double LoadMilliseconds(jx_STREAM* stream, BenchHost& host, int expected)
@@ -76,7 +60,7 @@ int main()
         // A swatch file counts its swatches in 16 bits: 65,535 at most.
         const bool aco = std::u16string(fileName).ends_with(u".aco");
         for (const int count : {1000, 10000, aco ? 65535 : 100000}) {
-            const jx_REF<jx_STREAM> stream = MakePalette(count, fileName, host);
+            const jx_REF<jx_STREAM> stream = MakeBenchPalette(count, fileName, host);
             const double ms = LoadMilliseconds(stream.get(), host, count);
             const std::u16string name(fileName);
             std::printf("%-6s %10d %12.2f", std::string(name.begin() + 6, name.end()).c_str(), count, ms);

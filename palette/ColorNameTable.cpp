@@ -130,6 +130,20 @@ void CAColorName::MergeTable(jx_SORTEDCOLLECTION* other)
     }
 }
 
+void CAColorName::MergeLoadedTable(jx_SORTEDCOLLECTION* loaded)
+{
+    if (!loaded || !table || loaded->Count() <= table->Count()) {
+        MergeTable(loaded);
+        return;
+    }
+    for (int i = 0; i < table->Count(); ++i) {
+        const ColorNameEntry* entry = EntryAt(table, i);
+        if (!ContainsPair(loaded, *entry))
+            loaded->Add(CloneColorNameEntry(*entry));
+    }
+    SetTable(loaded);
+}
+
 bool CAColorName::GetColorNames(std::uint32_t color, jx_STRING& out) const
 {
     int index = FirstIndexOf(table, color);

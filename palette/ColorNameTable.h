@@ -52,6 +52,10 @@ public:
     // Adds the names of `other` that the held table lacks; holds `other`
     // itself when no table is held yet. `other` is not changed.
     void MergeTable(jx_SORTEDCOLLECTION* other);
+    // The same names as MergeTable, for a freshly loaded table nobody else
+    // holds: when it is the larger one, the held names go into it and it
+    // is held instead, so a large palette's names are not copied one by one.
+    void MergeLoadedTable(jx_SORTEDCOLLECTION* loaded);
     // Appends the color's names to out, separated by "\r\n", in table order;
     // a gray without names gets "gray 50.2%" and the like (not black or
     // white). True when something was appended.

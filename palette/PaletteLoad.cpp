@@ -11,7 +11,7 @@ void ApplyLoadedPalette(CPaletteSlots& slots, CAColorName& names, const jx_COLLE
     if (replaceNames)
         names.SetTable(loadedNames);
     else
-        names.MergeTable(loadedNames);
+        names.MergeLoadedTable(loadedNames);
     const int first = replace ? 0 : slots.Count();
     // Appending never wraps the slot count: what does not fit is left out.
     const int count = std::min(colors->Count(), INT_MAX - CPaletteSlots::kColumns * 2 - first);

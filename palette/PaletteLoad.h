@@ -1,7 +1,8 @@
 // Puts what a palette reader delivered into the palette: the names take the
 // place of the table or join it, the colors take the place of the slots or
 // follow them, and the palette ends in whole rows with one empty row after
-// its last used slot.
+// its last used slot. loadedNames is the reader's own table: it may be
+// taken over and changed.
 #pragma once
 
 #include "palette/ColorNameTable.h"

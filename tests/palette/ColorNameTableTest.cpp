@@ -80,6 +80,14 @@ TEST(ColorNameTable, MergeAddsOnlyNewPairs)
     EXPECT_EQ(Names(holder, kMagenta), "Fuchsia");
     EXPECT_EQ(loaded->Count(), 3);
     EXPECT_EQ(holder.Table()->Count(), 3);
+
+    // A loaded table larger than the held one is taken over, the held
+    // names added to it: the same names either way.
+    const auto larger = NameTable({{kRed, u"red"}, {kMagenta, u"Magenta"}, {kMagenta, u"Fuchsia"}, {kRed, u"Rot"}});
+    holder.MergeLoadedTable(larger.get());
+    EXPECT_EQ(holder.Table(), larger.get());
+    EXPECT_EQ(Names(holder, kRed), "Red\r\nRot\r\nred");
+    EXPECT_EQ(Names(holder, kMagenta), "Fuchsia\r\nMagenta");
 }
 
 TEST(ColorNameTable, MergeIntoNothingHoldsTheGivenTable)
