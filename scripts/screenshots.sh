@@ -3,8 +3,11 @@
 # X display, into build/screenshots/: each of the six field modes in full
 # size, compact mode, with alpha, each background mode, the smallest and a
 # 1920 x 1080 window in both size modes, a swatch's tooltip, the shelf's
-# marks, the shelf scrolled, a gradient drag on it, and a pick from the screen. Each case sets
-# the picker's settings in a private Wine prefix before the viewer starts.
+# marks, the shelf scrolled, a gradient drag on it, a pick from the screen,
+# the palette menu open and the load dialog. Each case sets the picker's
+# settings in a private Wine prefix before the viewer starts, and starts with
+# the built-in palette. With a NAME, only that picture is taken.
+#   scripts/screenshots.sh [NAME]
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 
@@ -18,6 +21,7 @@ export WINEDLLOVERRIDES="mscoree=;mshtml="
 viewer="$repo/build/win64/bin/PlexaViewer.exe"
 out="$repo/build/screenshots"
 key='HKCU\Software\Plexa\{F4A55FD1-ED46-498A-9906-ED1E254B238F}'
+only=${1:-}
 mkdir -p "$out"
 start_xvfb
 
@@ -31,6 +35,9 @@ setting() {
 shot() {
     local name=$1 size_mode=$2 mode=$3 bg_mode=$4 width=$5 height=$6 hover=$7
     shift 7
+    if [ -n "$only" ] && [ "$name" != "$only" ]; then
+        return
+    fi
     setting SizeMode "$size_mode"
     setting mode "$mode"
     setting BGmode "$bg_mode"
@@ -40,6 +47,7 @@ shot() {
     wine reg add "$key" /v DlgX /t REG_SZ /d 0.5 /f >/dev/null 2>&1
     wine reg add "$key" /v DlgY /t REG_SZ /d 0.5 /f >/dev/null 2>&1
     wineserver -w
+    rm -f "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Plexa/Palettes/"Default palette.gpl"
     # The pointer rests in a corner, away from every tooltip.
     xdotool mousemove 0 0
     wine "$viewer" --pick "$@" &
@@ -79,6 +87,19 @@ shot() {
         sleep 1
         import -window root -crop "$((WIDTH + 100))x$((HEIGHT + 200))+$((X - 50))+$((Y - 150))" "$out/$name.png"
         xdotool mouseup 1
+    elif [ "$hover" = menu ]; then
+        # The palette menu's arrow, then "My palettes" for its submenu.
+        xdotool mousemove $((X + 530)) "$icon_y" click 1
+        sleep 1
+        xdotool mousemove $((X + 540)) $((icon_y + 78)) sleep 0.3 mousemove $((X + 545)) $((icon_y + 82))
+        sleep 1.5
+        import -window root -crop "$((WIDTH + 300))x$((HEIGHT + 40))+$X+$Y" "$out/$name.png"
+        xdotool key Escape key Escape
+    elif [ "$hover" = load ]; then
+        # The load button: the host's file dialog over the picker.
+        xdotool mousemove $((X + 553)) "$icon_y" click 1
+        sleep 2.5
+        import -window root -crop "$((WIDTH + 200))x$((HEIGHT + 200))+$((X - 100))+$((Y - 100))" "$out/$name.png"
     elif [ "$hover" = swatch ]; then
         # The current swatch: left of the middle, above the original one.
         xdotool mousemove $((X + 120)) $((Y + HEIGHT - 106)) sleep 0.2 mousemove $((X + 122)) $((Y + HEIGHT - 104))
@@ -113,3 +134,5 @@ shot shelf-marks 0 3 1 0 0 none
 shot shelf-scrolled 0 3 1 0 0 store
 shot shelf-gradient-drag 0 3 1 0 0 gradient
 shot pick 0 3 1 0 0 pick
+shot palette-menu 0 3 1 0 0 menu
+shot load-dialog 0 3 1 0 0 load
