@@ -363,3 +363,31 @@ TEST_F(PaletteCommands, ASaveOntoAFullDiskSaysSoAndKeepsTheOldFile)
     EXPECT_EQ(ReadFile(kept), "GIMP Palette\n#\n9 9 9\tOld\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(std::filesystem::path(folder)), {}), 2);
 }
+
+TEST_F(PaletteCommands, BrokenPaletteFilesAndAFolderThatIsAFileChangeNothingTheyCannot)
+{
+    std::string junk;
+    for (int i = 0; i < 4096; ++i)
+        junk += static_cast<char>((i * 7919) % 251);
+    Prepare(u"Empty.gpl", "");
+    Prepare(u"Junk.gpl", junk);
+    Prepare(u"List palettes.xml", "<palettes><palette file=\"Empty.gpl\"/><palette file=\"Junk.gpl\"/></palettes>");
+    Run(0, 0, [&](HWND dialog) {
+        Command(dialog, IDM_FIRST_CATALOG_PALETTE); // too short to be a palette: no change, no step
+        EXPECT_EQ(UndoButtons(dialog), "0 0");
+        Command(dialog, IDM_FIRST_CATALOG_PALETTE + 1); // no colors in it: an empty shelf, one step
+        EXPECT_EQ(UndoButtons(dialog), "1 0");
+    });
+    EXPECT_TRUE(ColorLines(ReadFile(DefaultPalette())).empty());
+
+    // "Palettes" is a file: the built-in catalog and palette stand in, and
+    // the file stays as it was.
+    std::filesystem::remove_all(std::filesystem::path(Folder()));
+    const std::u16string file = picker.host.UserFolder().File(u"Palettes");
+    WriteFile(file, "not a folder");
+    Run(0, 0, [&](HWND dialog) {
+        EXPECT_EQ(PaletteMenu(dialog)->ItemCount(), 7);
+        Command(dialog, IDM_FIRST_CATALOG_PALETTE + 1);
+    });
+    EXPECT_EQ(ReadFile(file), "not a folder");
+}
