@@ -46,6 +46,16 @@ bool ContainsPair(const jx_SORTEDCOLLECTION* table, const ColorNameEntry& key)
 // Made-up gray names fit in this many units.
 constexpr int kGrayNameUnits = 50;
 
+// Copies into `table` the pairs of `from` it lacks.
+void AddMissingPairs(jx_SORTEDCOLLECTION* table, const jx_SORTEDCOLLECTION* from)
+{
+    for (int i = 0; i < from->Count(); ++i) {
+        const ColorNameEntry* entry = EntryAt(from, i);
+        if (!ContainsPair(table, *entry))
+            table->Add(CloneColorNameEntry(*entry));
+    }
+}
+
 } // namespace
 
 int CompareColorNameEntries(const void* a, const void* b, void*)
@@ -123,11 +133,7 @@ void CAColorName::MergeTable(jx_SORTEDCOLLECTION* other)
         SetTable(other);
         return;
     }
-    for (int i = 0; i < other->Count(); ++i) {
-        const ColorNameEntry* entry = EntryAt(other, i);
-        if (!ContainsPair(table, *entry))
-            table->Add(CloneColorNameEntry(*entry));
-    }
+    AddMissingPairs(table, other);
 }
 
 void CAColorName::MergeLoadedTable(jx_SORTEDCOLLECTION* loaded)
@@ -136,11 +142,7 @@ void CAColorName::MergeLoadedTable(jx_SORTEDCOLLECTION* loaded)
         MergeTable(loaded);
         return;
     }
-    for (int i = 0; i < table->Count(); ++i) {
-        const ColorNameEntry* entry = EntryAt(table, i);
-        if (!ContainsPair(loaded, *entry))
-            loaded->Add(CloneColorNameEntry(*entry));
-    }
+    AddMissingPairs(loaded, table);
     SetTable(loaded);
 }
 

@@ -4,27 +4,25 @@
 
 #include "undo/UndoTarget.h"
 
-bool mjx_UNDO_NEWCOLOR::Apply(bool, int stage)
+bool CBoundUndoUnit::Apply(bool, int stage)
 {
     if (stage != 1)
         return true;
     UndoTarget* dialog = history.Bound();
-    if (!dialog)
-        return false;
-    const std::uint32_t live = dialog->UndoColor();
-    dialog->SetUndoColor(color);
+    return dialog && Exchange(*dialog);
+}
+
+bool mjx_UNDO_NEWCOLOR::Exchange(UndoTarget& dialog)
+{
+    const std::uint32_t live = dialog.UndoColor();
+    dialog.SetUndoColor(color);
     color = live;
     return true;
 }
 
-bool mjx_UNDO_PAL::Apply(bool, int stage)
+bool mjx_UNDO_PAL::Exchange(UndoTarget& dialog)
 {
-    if (stage != 1)
-        return true;
-    UndoTarget* dialog = history.Bound();
-    if (!dialog)
-        return false;
-    CPaletteSlots& slots = dialog->UndoSlots();
+    CPaletteSlots& slots = dialog.UndoSlots();
     // The palette may have become shorter since (a load replaced it): it
     // grows back to whole rows holding the slot, which was empty.
     std::uint32_t live = EMPTY_SLOT;
@@ -33,18 +31,15 @@ bool mjx_UNDO_PAL::Apply(bool, int stage)
     else
         slots.NormalizeRows(index + 1);
     slots.Set(index, std::exchange(value, live));
-    dialog->SlotsChanged();
+    dialog.SlotsChanged();
     return true;
 }
 
-bool mjx_UNDO_PALii::Apply(bool, int stage)
+bool mjx_UNDO_PALii::Exchange(UndoTarget& dialog)
 {
-    if (stage != 1)
-        return true;
-    UndoTarget* dialog = history.Bound();
-    if (!values || !dialog)
+    if (!values)
         return false;
-    CPaletteSlots& slots = dialog->UndoSlots();
+    CPaletteSlots& slots = dialog.UndoSlots();
     // As for a single slot, a palette that became shorter grows back first.
     if (lo + n >= slots.Count())
         slots.NormalizeRows(lo + n + 1);
@@ -53,21 +48,18 @@ bool mjx_UNDO_PALii::Apply(bool, int stage)
         slots.Set(lo + 1 + i, values[i]);
         values[i] = live;
     }
-    dialog->SlotsChanged();
+    dialog.SlotsChanged();
     return true;
 }
 
-bool mjx_UNDO_PAL_LOAD::Apply(bool, int stage)
+bool mjx_UNDO_PAL_LOAD::Exchange(UndoTarget& dialog)
 {
-    if (stage != 1)
-        return true;
-    UndoTarget* dialog = history.Bound();
-    if (!snapshot || !dialog)
+    if (!snapshot)
         return false;
-    jx_REF<jx_STREAM> live(dialog->SnapshotPalette());
+    jx_REF<jx_STREAM> live(dialog.SnapshotPalette());
     if (!live)
         return false;
-    dialog->LoadPaletteSnapshot(snapshot.get());
+    dialog.LoadPaletteSnapshot(snapshot.get());
     snapshot = std::move(live);
     return true;
 }
