@@ -6,6 +6,7 @@
 #include <string>
 
 #include <malloc.h>
+#include <sys/resource.h>
 
 #include "bench/BenchPalette.h"
 #include "palette/ColorNameTable.h"
@@ -43,6 +44,71 @@ double LoadMilliseconds(jx_STREAM* stream, BenchHost& host, int expected)
     return best;
 }
 
+jx_REF<jx_STREAM> StreamOf(const std::string& bytes)
+{
+    jx_REF<jx_STREAM> stream(CreateMemoryStream(nullptr));
+    stream->Write(bytes.data(), static_cast<int>(bytes.size()));
+    return stream;
+}
+
+// Best of three parses of the stream into a document, in milliseconds.
+double ParseMilliseconds(jx_STREAM* stream)
+{
+    double best = 1e300;
+    for (int run = 0; run < 3; ++run) {
+        stream->Seek(0, 0);
+        const auto start = Clock::now();
+        const jx_REF<jx_XMLDOCUMENT> document(CreateXmlDocument());
+        document->Load(stream);
+        const std::chrono::duration<double, std::milli> elapsed = Clock::now() - start;
+        best = std::min(best, elapsed.count());
+    }
+    return best;
+}
+
+// Markup that the parser must read in linear time: text full of '&' (each
+// one starts a reference that is never finished) and one element with a
+// great many attributes. Ten times the input should cost about ten times.
+void MarkupRows()
+{
+    std::printf("\n%-22s %10s %12s %12s\n", "markup", "input KB", "parse ms", "x previous");
+    for (const bool attributes : {false, true}) {
+        double previous = 0;
+        for (const int count : {10000, 100000}) {
+            std::string markup = attributes ? "<a" : "<a>";
+            for (int i = 0; i < count; ++i)
+                markup += attributes ? " n" + std::to_string(i) + "='v'" : std::string("&x&y&z&w ");
+            markup += attributes ? "/>" : "</a>";
+            const jx_REF<jx_STREAM> stream = StreamOf(markup);
+            const double ms = ParseMilliseconds(stream.get());
+            std::printf("%-22s %10zu %12.2f", attributes ? "attributes of one tag" : "text full of '&'",
+                        markup.size() / 1024, ms);
+            if (previous > 0)
+                std::printf(" %12.1f", ms / previous);
+            std::printf("\n");
+            previous = ms;
+        }
+    }
+}
+
+// What a document holds per byte of its markup: a 100,000-color HTML
+// palette read into a tree; and the process's peak after everything.
+void MemoryRows(BenchHost& host)
+{
+    const jx_REF<jx_STREAM> stream = MakeBenchPalette(100000, u"bench.html", host);
+    const std::size_t input = static_cast<std::size_t>(stream->Tell());
+    stream->Seek(0, 0);
+    const std::size_t before = mallinfo2().uordblks;
+    const jx_REF<jx_XMLDOCUMENT> document(CreateXmlDocument());
+    document->Load(stream.get());
+    const std::size_t held = mallinfo2().uordblks - before;
+    std::printf("\nHTML palette of 100,000 colors: %zu KB of markup, its tree %zu KB (%.1f x the input)\n",
+                input / 1024, held / 1024, static_cast<double>(held) / static_cast<double>(input));
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("peak of the whole benchmark: %ld MB\n", usage.ru_maxrss / 1024);
+}
+
 } // namespace
 
 int main()
@@ -70,5 +136,7 @@ int main()
             previous = ms;
         }
     }
+    MarkupRows();
+    MemoryRows(host);
     return 0;
 }

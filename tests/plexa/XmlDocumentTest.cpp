@@ -142,6 +142,37 @@ TEST(XmlDocument, LimitsNestingDepth)
     EXPECT_GE(Depth(document.get()), 200);
 }
 
+TEST(XmlDocument, AnEndTagClosingElementsLeftOpenGivesBackTheirDepth)
+{
+    // Each row's <br> is closed by </td>: 300 such rows all stay in the table.
+    std::string rows;
+    for (int i = 0; i < 300; ++i)
+        rows += "<tr><td><br>x</td></tr>";
+    bool whole = false;
+    const auto document = Parse("<table>" + rows + "</table>", &whole);
+    EXPECT_TRUE(whole);
+    int count = 0;
+    jx_XMLNODE* table = document->FindChild(u"table", nullptr);
+    for (jx_XMLNODE* row = table ? table->FirstChild() : nullptr; row; row = row->NextSibling())
+        ++count;
+    EXPECT_EQ(count, 300);
+}
+
+TEST(XmlDocument, ARepeatedAttributeKeepsItsFirstPlaceAndTakesTheLastValue)
+{
+    // In a short tag and in one long enough to be merged after its end.
+    for (const int extra : {1, 30}) {
+        std::string tag = "<e a='1'";
+        for (int i = 0; i < extra; ++i)
+            tag += " x" + std::to_string(i) + "='y'";
+        const auto document = Parse(tag + " a='2' b='3'/>");
+        const std::string saved = Saved(document.get(), 0);
+        EXPECT_EQ(Attribute(document->FindChild(u"e", nullptr), u"a"), "2");
+        EXPECT_EQ(saved.substr(0, 11), "<e a=\"2\" x0");
+        EXPECT_EQ(saved.find("a=", 5), std::string::npos);
+    }
+}
+
 TEST(XmlDocument, KeepsWhatWasReadBeforeBrokenMarkup)
 {
     bool whole = true;

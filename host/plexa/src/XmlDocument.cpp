@@ -12,7 +12,7 @@ namespace {
 // Documents larger than this are not read: far beyond any palette or catalog.
 constexpr std::size_t kMaxDocumentBytes = 64u << 20;
 
-void AppendEscaped(std::string& out, const char16_t* text, bool attribute)
+void AppendEscaped(std::string& out, std::u16string_view text, bool attribute)
 {
     for (const char c : Utf16ToUtf8(text)) {
         switch (c) {
@@ -42,19 +42,19 @@ void AppendElement(std::string& out, const XmlNode& node, int level, bool indent
         out.append(static_cast<std::size_t>(2 * level), ' ');
     out += '<';
     AppendEscaped(out, node.Name(), false);
-    for (const auto& attribute : node.Attributes()) {
+    for (const XmlAttributeRecord* attribute = node.FirstAttribute(); attribute; attribute = attribute->next) {
         out += ' ';
-        AppendEscaped(out, attribute->name.GetBuffer(), false);
+        AppendEscaped(out, attribute->name, false);
         out += "=\"";
-        AppendEscaped(out, attribute->value.GetBuffer(), true);
+        AppendEscaped(out, attribute->value, true);
         out += '"';
     }
     out += '>';
-    AppendEscaped(out, node.OwnText().GetBuffer(), false);
-    if (!node.Children().empty()) {
+    AppendEscaped(out, node.OwnText(), false);
+    if (node.First()) {
         if (indent)
             out += '\n';
-        for (const auto& child : node.Children())
+        for (const XmlNode* child = node.First(); child; child = child->Next())
             AppendElement(out, *child, level + 1, indent);
         if (indent)
             out.append(static_cast<std::size_t>(2 * level), ' ');
@@ -68,9 +68,10 @@ void AppendElement(std::string& out, const XmlNode& node, int level, bool indent
 
 class XmlDocument final : public jx_XMLDOCUMENT {
 public:
-    XmlDocument(jx_TEXTLOOKUP lookup, void* context) : root(kXmlDocumentNode, u"", nullptr, 0)
+    XmlDocument(jx_TEXTLOOKUP lookup, void* context) : root(store.Root())
     {
-        root.SetTextLookup(lookup, context);
+        store.lookup = lookup;
+        store.lookupContext = context;
     }
 
     void Delete() override { delete this; }
@@ -90,7 +91,7 @@ public:
 
     bool Load(jx_STREAM* stream) override
     {
-        root.Clear();
+        store.Clear();
         if (!stream)
             return false;
         std::string bytes;
@@ -100,7 +101,10 @@ public:
                 return false;
             bytes.append(chunk, static_cast<std::size_t>(read));
         }
-        return ParseXml(DecodeXmlBytes(bytes), root);
+        const std::u16string text = DecodeXmlBytes(bytes);
+        // The bytes go before the tree is built, so the peak is the text and the tree.
+        std::string().swap(bytes);
+        return ParseXml(text, store);
     }
 
     bool Save(jx_STREAM* stream, int flags) override
@@ -112,17 +116,22 @@ public:
         if (flags & kXmlSaveDeclaration)
             out +=
                 indent ? "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" : "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
-        for (const auto& child : root.Children())
+        for (const XmlNode* child = root.First(); child; child = child->Next())
             AppendElement(out, *child, 0, indent);
         return stream->Write(out.data(), static_cast<int>(out.size())) == static_cast<int>(out.size());
     }
 
-    void BindModule(std::uint32_t texts) override { root.BindTexts(texts); }
+    void BindModule(std::uint32_t texts) override
+    {
+        store.texts = texts;
+        store.bound = true;
+    }
 
 private:
     ~XmlDocument() = default;
 
-    XmlNode root;
+    XmlStore store;
+    XmlNode& root;
 };
 
 } // namespace

@@ -8,6 +8,12 @@
 
 namespace {
 
+// "#x10FFFF" and its ';' fit in this many units; "&" to ";" spans at most 12.
+constexpr std::size_t kLongestReference = 12;
+
+// Tags with fewer attributes are searched for a name instead of hashing it.
+constexpr int kSearchedAttributes = 16;
+
 bool IsSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
 
 bool IsNameStart(char16_t c)
@@ -57,10 +63,11 @@ std::u16string DecodeText(std::u16string_view raw)
     out.reserve(raw.size());
     for (std::size_t i = 0; i < raw.size(); ++i) {
         if (raw[i] == u'&') {
-            const auto end = raw.find(u';', i + 1);
-            if (end != std::u16string_view::npos && end - i <= 12 &&
-                DecodeReference(raw.substr(i + 1, end - i - 1), out)) {
-                i = end;
+            // The ';' is looked for only as far as the longest reference
+            // reaches, so text full of '&' stays linear.
+            const auto end = raw.substr(i + 1, kLongestReference).find(u';');
+            if (end != std::u16string_view::npos && DecodeReference(raw.substr(i + 1, end), out)) {
+                i += end + 1;
                 continue;
             }
         }
@@ -71,7 +78,7 @@ std::u16string DecodeText(std::u16string_view raw)
 
 class Parser {
 public:
-    Parser(std::u16string_view text, XmlNode& document) : text(text), current(&document) {}
+    Parser(std::u16string_view text, XmlStore& store) : text(text), store(store), current(&store.Root()) {}
 
     bool Run()
     {
@@ -94,7 +101,7 @@ private:
     {
         // Text outside every element (the rest of a page around a table) is ignored.
         if (!chunk.empty() && current->Kind() == kXmlElementNode)
-            current->Text().Add(chunk.c_str());
+            current->AddText(chunk);
     }
 
     bool StartsWith(std::u16string_view prefix) const { return text.substr(position, prefix.size()) == prefix; }
@@ -180,8 +187,10 @@ private:
         // element is ignored.
         for (XmlNode* node = current; node && node->Kind() == kXmlElementNode; node = node->Parent()) {
             if (node->Name() == name) {
+                // Every element left open inside it (a <br> never closed) is
+                // closed with it.
+                depth -= DepthOf(current, node->Parent());
                 current = node->Parent();
-                depth -= DepthOf(node, current);
                 return true;
             }
         }
@@ -201,12 +210,12 @@ private:
         ++position;
         if (depth >= kMaxXmlDepth)
             return false;
-        const std::u16string name(Name());
-        XmlNode* element = current->AddElement(name.c_str());
+        XmlNode* element = store.NewElement(Name(), current);
+        attributesInTag = 0;
         // A tag cut off before its end (a file cut short by a full disk)
         // adds no element: the parse keeps only what was read whole.
         const auto unfinished = [this] {
-            current->RemoveLastChild();
+            store.DropLastElement();
             return false;
         };
         for (;;) {
@@ -215,12 +224,14 @@ private:
                 return unfinished();
             if (text[position] == u'>') {
                 ++position;
+                EndOfTag(*element);
                 current = element;
                 ++depth;
                 return true;
             }
             if (StartsWith(u"/>")) {
                 position += 2;
+                EndOfTag(*element);
                 return true;
             }
             if (!Attribute(*element))
@@ -232,10 +243,10 @@ private:
     {
         if (!IsNameStart(text[position]))
             return false;
-        const std::u16string name(Name());
+        const std::u16string_view name = Name();
         SkipSpaces();
         if (position >= text.size() || text[position] != u'=') {
-            element.SetAttribute(name.c_str(), u""); // HTML's <td nowrap>
+            SetAttribute(element, name, u""); // HTML's <td nowrap>
             return true;
         }
         ++position;
@@ -256,13 +267,32 @@ private:
                 ++position;
             raw = text.substr(start, position - start);
         }
-        element.SetAttribute(name.c_str(), DecodeText(raw).c_str());
+        SetAttribute(element, name, DecodeText(raw));
         return true;
     }
 
+    // A name seen before in the tag takes the new value. A tag of a few
+    // attributes is searched at each one; a tag of more has its repeated
+    // names merged once it ends, so a great many are read in linear time.
+    void SetAttribute(XmlNode& element, std::u16string_view name, std::u16string_view value)
+    {
+        if (++attributesInTag <= kSearchedAttributes && element.HasAttribute(name))
+            element.SetAttribute(std::u16string(name).c_str(), std::u16string(value).c_str());
+        else
+            element.AppendAttribute(name, value);
+    }
+
+    void EndOfTag(XmlNode& element) const
+    {
+        if (attributesInTag > kSearchedAttributes)
+            element.MergeRepeatedAttributes();
+    }
+
     std::u16string_view text;
+    XmlStore& store;
     std::size_t position = 0;
     XmlNode* current;
+    int attributesInTag = 0;
     int depth = 0;
 };
 
@@ -285,4 +315,4 @@ std::u16string DecodeXmlBytes(std::string_view bytes)
     return Utf8ToUtf16(bytes);
 }
 
-bool ParseXml(std::u16string_view text, XmlNode& document) { return Parser(text, document).Run(); }
+bool ParseXml(std::u16string_view text, XmlStore& document) { return Parser(text, document).Run(); }

@@ -11,12 +11,12 @@
 #include <string>
 #include <string_view>
 
-class XmlNode;
+class XmlStore;
 
 constexpr int kMaxXmlDepth = 256;
 
 // Decodes UTF-8 or UTF-16 (by byte-order mark) into UTF-16.
 std::u16string DecodeXmlBytes(std::string_view bytes);
 
-// Adds what text holds to document; true when all of it parsed.
-bool ParseXml(std::u16string_view text, XmlNode& document);
+// Adds what text holds to the store's document; true when all of it parsed.
+bool ParseXml(std::u16string_view text, XmlStore& document);
