@@ -60,9 +60,16 @@ std::string Utf16ToUtf8(std::u16string_view text)
 
 namespace {
 
+char32_t Replaced(unsigned char) { return kReplacement; }
+
+// A byte of a name that is no UTF-8 is kept as a lone surrogate.
+char32_t Escaped(unsigned char byte) { return 0xDC00 + byte; }
+
 // Decodes text character by character, handing each code point to sink
-// until it answers false.
-template <typename Sink> void DecodeUtf8(std::string_view text, Sink sink)
+// until it answers false; each byte that starts no valid character is
+// handed over as invalid(byte).
+template <typename Sink>
+void DecodeUtf8(std::string_view text, Sink sink, char32_t (*invalid)(unsigned char) = Replaced)
 {
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
@@ -85,13 +92,45 @@ template <typename Sink> void DecodeUtf8(std::string_view text, Sink sink)
             c = c << 6 | (next & 0x3F);
         }
         valid = valid && c >= minimum && c <= 0x10FFFF && !IsHighSurrogate(c) && !IsLowSurrogate(c);
-        if (!sink(valid ? c : kReplacement))
+        if (!sink(valid ? c : invalid(lead)))
             return;
         i += valid ? static_cast<std::size_t>(length) : 1;
     }
 }
 
 } // namespace
+
+std::u16string PathBytesToUtf16(std::string_view bytes)
+{
+    std::u16string out;
+    out.reserve(bytes.size());
+    DecodeUtf8(
+        bytes,
+        [&](char32_t c) {
+            AppendUtf16(out, c);
+            return true;
+        },
+        Escaped);
+    return out;
+}
+
+std::string Utf16ToPathBytes(std::u16string_view path)
+{
+    std::string out;
+    out.reserve(path.size());
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        char32_t c = path[i];
+        if (IsHighSurrogate(c) && i + 1 < path.size() && IsLowSurrogate(path[i + 1]))
+            c = 0x10000 + ((c - 0xD800) << 10) + (path[++i] - 0xDC00);
+        else if (c >= 0xDC80 && c <= 0xDCFF) {
+            out.push_back(static_cast<char>(c - 0xDC00));
+            continue;
+        } else if (IsHighSurrogate(c) || IsLowSurrogate(c))
+            c = kReplacement;
+        AppendUtf8(out, c);
+    }
+    return out;
+}
 
 std::u16string Utf8ToUtf16(std::string_view text)
 {

@@ -11,6 +11,12 @@ std::string Utf16ToUtf8(std::u16string_view text);
 // code points, truncated sequences) become U+FFFD, one per bad byte.
 std::u16string Utf8ToUtf16(std::string_view text);
 
+// File names where the system's names are bytes: a byte that starts no
+// valid UTF-8 character is kept as the lone surrogate U+DC00 + byte, and
+// goes back to that byte, so any name the system gives can be opened again.
+std::u16string PathBytesToUtf16(std::string_view bytes);
+std::string Utf16ToPathBytes(std::u16string_view path);
+
 // Converts text into buffer (size in units), cutting at a whole character
 // and always terminating when size > 0; no allocation. Returns the units
 // written without the terminator.

@@ -50,8 +50,18 @@ void CCltPiker::LoadPaletteFile(jx_STREAM* stream, bool replace, bool replaceNam
     const jx_REF<jx_COLLECTION> colors(CreateColorList());
     const jx_REF<jx_SORTEDCOLLECTION> names(CreateColorNameTable());
     DialogPaletteHost host;
-    if (!stream || !ReadPaletteStream(stream, colors.get(), names.get(), host))
+    if (!stream)
         return;
+    switch (ReadPaletteStream(stream, colors.get(), names.get(), host)) {
+    case PaletteRead::Done:
+        break;
+    case PaletteRead::OutOfMemory:
+        // The shelf keeps its palette; the host hears why the file did not load.
+        host.ReportMessage("The palette is too large to be read: there is not enough memory.");
+        return;
+    default:
+        return;
+    }
     if (SharedUndoManager)
         SharedUndoManager->RecordPaletteLoad(*this);
     UpdateUndoButtons();
@@ -62,8 +72,7 @@ void CCltPiker::LoadPaletteFile(jx_STREAM* stream, bool replace, bool replaceNam
 bool CCltPiker::SavePaletteFile(jx_STREAM* stream)
 {
     DialogPaletteHost host;
-    SavePaletteStream(stream, shelf.model.slots, colorNames.Table(), host);
-    return stream->Commit() == 0;
+    return SavePaletteStream(stream, shelf.model.slots, colorNames.Table(), host) && stream->Commit() == 0;
 }
 
 void CCltPiker::LoadPaletteCommand()

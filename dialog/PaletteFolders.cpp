@@ -51,6 +51,6 @@ void CopyResourceToFile(const char16_t* reference, const std::u16string& path)
         return;
     const jx_REF<jx_STREAM> file(HostObject->OpenStream(nullptr, path.c_str(), kStreamCreateNewFile));
     const jx_REF<jx_STREAM> resource(HostObject->OpenStream(ModuleInstance, reference, kStreamReadResource));
-    if (file && resource)
-        resource->CopyTo(file.get(), 0, -1);
+    if (file && resource && resource->CopyTo(file.get(), 0, -1) >= 0)
+        file->Commit();
 }

@@ -1,5 +1,8 @@
 #include "palette/ColorNameTable.h"
 
+#include <memory>
+#include <new>
+
 #include "plexa/TextHelpers.h"
 
 namespace {
@@ -84,10 +87,13 @@ jx_SORTEDCOLLECTION* CreateColorNameTable()
 
 ColorNameEntry* MakeColorNameEntry(std::uint32_t color, const char16_t* text)
 {
-    auto* entry = new ColorNameEntry{color, nullptr, {}};
+    auto entry = std::make_unique<ColorNameEntry>(ColorNameEntry{color, nullptr, {}});
     entry->name.Set(text);
+    // The host's string keeps its old (empty) text when it cannot grow.
+    if (text && *text && entry->name.Length() == 0)
+        throw std::bad_alloc();
     entry->text = entry->name.GetBuffer();
-    return entry;
+    return entry.release();
 }
 
 ColorNameEntry* CloneColorNameEntry(const ColorNameEntry& source)
@@ -100,8 +106,13 @@ ColorNameEntry* CloneColorNameEntry(const ColorNameEntry& source)
 void AddColorNameIfNew(jx_SORTEDCOLLECTION* table, std::uint32_t color, const char16_t* text)
 {
     const ColorNameEntry key{color, text, {}};
-    if (!ContainsPair(table, key))
-        table->Add(MakeColorNameEntry(color, text));
+    if (ContainsPair(table, key))
+        return;
+    std::unique_ptr<ColorNameEntry> entry(MakeColorNameEntry(color, text));
+    // The table takes the entry unless it cannot grow.
+    if (table->Add(entry.get()) < 0)
+        throw std::bad_alloc();
+    entry.release();
 }
 
 const char16_t* FirstColorName(const jx_SORTEDCOLLECTION* table, std::uint32_t color)

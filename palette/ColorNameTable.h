@@ -25,7 +25,8 @@ int CompareColorNameEntries(const void* a, const void* b, void* extra);
 // A new empty table (one reference, the caller's) that owns its entries.
 jx_SORTEDCOLLECTION* CreateColorNameTable();
 
-// A new entry owning a copy of text (null or empty: no name).
+// A new entry owning a copy of text (null or empty: no name). This and
+// AddColorNameIfNew throw std::bad_alloc when memory runs out.
 ColorNameEntry* MakeColorNameEntry(std::uint32_t color, const char16_t* text);
 // A copy of source: it owns a copy of the name when the source's name has
 // storage; otherwise it shares the source's text pointer.

@@ -1,4 +1,6 @@
-// Entry of the palette tool: the arguments as UTF-16, whatever the system.
+// Entry of the palette tool: the arguments as UTF-16, whatever the system
+// (names that are no UTF-8 keep their bytes).
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -17,9 +19,12 @@ int wmain(int argc, wchar_t** argv)
 #else
 int main(int argc, char** argv)
 {
+    // A reader that went away (palette show ... | head) is a write error to
+    // report, not a signal that ends the tool unannounced.
+    std::signal(SIGPIPE, SIG_IGN);
     std::vector<std::u16string> args;
     for (int i = 1; i < argc; ++i)
-        args.push_back(Utf8ToUtf16(argv[i]));
+        args.push_back(PathBytesToUtf16(argv[i]));
     return RunPaletteTool(args, stdout, stderr);
 }
 #endif

@@ -1,5 +1,7 @@
 #include "palette/formats/AcoPalette.h"
 
+#include <cstring>
+
 #include <algorithm>
 #include <string>
 
@@ -218,4 +220,10 @@ void ReadAcoPalette(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTIO
         ReadVersion1Swatches(stream, count, colors, host);
     else if (version == 2)
         ReadVersion2Swatches(stream, count, colors, names, host);
+}
+
+bool IsEmptyAcoFile(const unsigned char* bytes, int count)
+{
+    constexpr unsigned char kEmpty[] = {0, 1, 0, 0, 0, 2, 0, 0};
+    return (count == 4 || count == 8) && std::memcmp(bytes, kEmpty, static_cast<std::size_t>(count)) == 0;
 }

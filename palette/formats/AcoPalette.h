@@ -39,3 +39,7 @@ void WriteAcoPalette(jx_STREAM* stream, const CPaletteSlots& slots, const jx_SOR
 // swatch. An unsupported color space is reported through the host, once per
 // swatch, and read as black.
 void ReadAcoPalette(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTION* names, PaletteHost& host);
+
+// A swatch file of no swatches (version 1, count 0, and perhaps version 2,
+// count 0): 4 or 8 bytes, shorter than any other palette.
+bool IsEmptyAcoFile(const unsigned char* bytes, int count);

@@ -1,5 +1,7 @@
 #include "palette/formats/HtmlPalette.h"
 
+#include <new>
+
 #include <cstdio>
 #include <string>
 
@@ -90,22 +92,26 @@ std::u16string CellName(jx_XMLNODE* cell)
 
 } // namespace
 
-void WriteHtmlPalette(jx_STREAM* stream, const CPaletteSlots& slots, const jx_SORTEDCOLLECTION* names,
+bool WriteHtmlPalette(jx_STREAM* stream, const CPaletteSlots& slots, const jx_SORTEDCOLLECTION* names,
                       PaletteHost& host)
 {
     jx_REF<jx_XMLDOCUMENT> document(host.CreateXmlDocument());
-    if (!document)
-        return;
-    jx_XMLNODE* table = document->AddChild(u"table");
+    jx_XMLNODE* table = document ? document->AddChild(u"table") : nullptr;
+    if (!table)
+        return false;
     table->SetAttribute(u"id", u"Palette");
     table->SetAttribute(u"width", u"95%");
     table->SetAttribute(u"border", u"1");
     table->SetAttribute(u"bordercolor", u"#000000");
     for (int i = 0; i < slots.Count();) {
         jx_XMLNODE* row = table->AddChild(u"tr");
+        if (!row)
+            return false;
         row->SetAttribute(u"height", u"40");
         for (int cells = 0; cells < kCellsPerRow && i < slots.Count(); ++cells, ++i) {
             jx_XMLNODE* cell = row->AddChild(u"td");
+            if (!cell)
+                return false;
             const std::uint32_t value = slots.At(i);
             if (value == EMPTY_SLOT)
                 continue;
@@ -117,7 +123,7 @@ void WriteHtmlPalette(jx_STREAM* stream, const CPaletteSlots& slots, const jx_SO
             cell->SetAttribute(u"width", u"5%");
         }
     }
-    document->Save(stream, kXmlSaveDeclaration | kXmlSaveIndent);
+    return document->Save(stream, kXmlSaveDeclaration | kXmlSaveIndent);
 }
 
 void ReadHtmlPalette(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTION* names, PaletteHost& host)
@@ -128,7 +134,8 @@ void ReadHtmlPalette(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTI
     // A document that did not parse whole still gives the cells read before
     // the fault: pages are often cut short or carry markup that is not well
     // formed after the table, and their colors are still what the user wants.
-    document->Load(stream);
+    if (!document->Load(stream) && document->LoadRanOutOfMemory())
+        throw std::bad_alloc();
     jx_XMLNODE* table = FindElement(document.get(), u"table");
     if (!table)
         return;

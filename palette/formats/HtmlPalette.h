@@ -13,10 +13,13 @@
 #include "plexa/jx_COLLECTION.h"
 #include "plexa/jx_STREAM.h"
 
-// Writes every slot, trailing empty ones included.
-void WriteHtmlPalette(jx_STREAM* stream, const CPaletteSlots& slots, const jx_SORTEDCOLLECTION* names,
+// Writes every slot, trailing empty ones included; false when the document
+// could not be made in full (no memory), and then the stream must not be
+// committed.
+bool WriteHtmlPalette(jx_STREAM* stream, const CPaletteSlots& slots, const jx_SORTEDCOLLECTION* names,
                       PaletteHost& host);
 
 // Reads the cells of the first table, wherever it is in the page (element
-// names compare without case), one color per cell.
+// names compare without case), one color per cell. Throws std::bad_alloc
+// when the document runs out of memory.
 void ReadHtmlPalette(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTION* names, PaletteHost& host);

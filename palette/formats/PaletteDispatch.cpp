@@ -1,6 +1,7 @@
 #include "palette/formats/PaletteDispatch.h"
 
 #include <cstring>
+#include <new>
 #include <string_view>
 
 #include "palette/formats/AcoPalette.h"
@@ -36,7 +37,7 @@ PaletteFormat ReaderFormatForContent(const unsigned char* bytes, int count)
     return PaletteFormat::Html;
 }
 
-void SavePaletteStream(jx_STREAM* stream, const CPaletteSlots& slots, const jx_SORTEDCOLLECTION* names,
+bool SavePaletteStream(jx_STREAM* stream, const CPaletteSlots& slots, const jx_SORTEDCOLLECTION* names,
                        PaletteHost& host)
 {
     char16_t fileName[kFileNameUnits] = {};
@@ -44,34 +45,42 @@ void SavePaletteStream(jx_STREAM* stream, const CPaletteSlots& slots, const jx_S
     switch (WriterFormatForFileName(fileName)) {
     case PaletteFormat::Gimp:
         WriteGimpPalette(stream, slots, names);
-        break;
+        return true;
     case PaletteFormat::Aco:
         WriteAcoPalette(stream, slots, names);
-        break;
+        return true;
     case PaletteFormat::Html:
-        WriteHtmlPalette(stream, slots, names, host);
-        break;
+        return WriteHtmlPalette(stream, slots, names, host);
     }
+    return false;
 }
 
-bool ReadPaletteStream(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTION* names, PaletteHost& host)
+PaletteRead ReadPaletteStream(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTION* names, PaletteHost& host)
 {
     const std::int32_t start = stream->Tell();
     unsigned char bytes[kSniffBytes];
     const int count = stream->Read(bytes, kSniffBytes);
     if (count < kMinimumPaletteBytes)
-        return false;
-    stream->Seek(start, 0);
-    switch (ReaderFormatForContent(bytes, count)) {
-    case PaletteFormat::Aco:
-        ReadAcoPalette(stream, colors, names, host);
-        break;
-    case PaletteFormat::Gimp:
-        ReadGimpPalette(stream, colors, names);
-        break;
-    case PaletteFormat::Html:
-        ReadHtmlPalette(stream, colors, names, host);
-        break;
+        return PaletteRead::TooShort;
+    if (stream->Seek(start, 0) != 0)
+        return PaletteRead::CannotRewind;
+    // The readers and the lists throw when memory runs out (the lists'
+    // host calls answer failure and the list helpers turn that into the
+    // exception): the palette is then refused as a whole.
+    try {
+        switch (ReaderFormatForContent(bytes, count)) {
+        case PaletteFormat::Aco:
+            ReadAcoPalette(stream, colors, names, host);
+            break;
+        case PaletteFormat::Gimp:
+            ReadGimpPalette(stream, colors, names);
+            break;
+        case PaletteFormat::Html:
+            ReadHtmlPalette(stream, colors, names, host);
+            break;
+        }
+    } catch (const std::bad_alloc&) {
+        return PaletteRead::OutOfMemory;
     }
-    return true;
+    return PaletteRead::Done;
 }

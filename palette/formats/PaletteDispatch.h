@@ -20,10 +20,21 @@ PaletteFormat ReaderFormatForContent(const unsigned char* bytes, int count);
 // Fewer bytes than this are no palette: the stream is left unread.
 constexpr int kMinimumPaletteBytes = 20;
 
-// Writes the palette in the format its stream's file name asks for.
-void SavePaletteStream(jx_STREAM* stream, const CPaletteSlots& slots, const jx_SORTEDCOLLECTION* names,
+// Writes the palette in the format its stream's file name asks for; false
+// when it could not be written in full (the stream's own write errors show
+// at its Commit).
+bool SavePaletteStream(jx_STREAM* stream, const CPaletteSlots& slots, const jx_SORTEDCOLLECTION* names,
                        PaletteHost& host);
 
+enum class PaletteRead {
+    Done,
+    // Fewer than 20 bytes: nothing was read.
+    TooShort,
+    // The stream could not go back to where its first bytes were (a pipe).
+    CannotRewind,
+    // Memory ran out part way: what the lists hold is not the palette.
+    OutOfMemory,
+};
+
 // Reads a palette from the stream's current position into the two lists.
-// False (and nothing read) when the stream holds fewer than 20 bytes.
-bool ReadPaletteStream(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTION* names, PaletteHost& host);
+PaletteRead ReadPaletteStream(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTION* names, PaletteHost& host);

@@ -4,12 +4,15 @@
 #pragma once
 
 #include <cstdint>
+#include <new>
 
 #include "plexa/jx_COLLECTION.h"
 
+// Throws std::bad_alloc when the list cannot grow: a reader stops there.
 inline void AppendColor(jx_COLLECTION* colors, std::uint32_t value)
 {
-    colors->Add(reinterpret_cast<void*>(static_cast<std::uintptr_t>(value)));
+    if (colors->Add(reinterpret_cast<void*>(static_cast<std::uintptr_t>(value))) < 0)
+        throw std::bad_alloc();
 }
 
 inline std::uint32_t ColorAt(const jx_COLLECTION* colors, int index)

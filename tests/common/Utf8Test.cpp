@@ -35,3 +35,11 @@ TEST(Utf8, BufferConversionsCutAtWholeCharacters)
     EXPECT_STREQ(buffer, "");
     EXPECT_EQ(Utf16ToUtf8Buffer(u"x", buffer, 0), 0);
 }
+
+TEST(Utf8, FileNamesThatAreNoUtf8GoBackToTheirBytes)
+{
+    const std::string name = std::string("caf\xE9-\xC3\xA9-\xF0\x9F\x8E\xA8-\xFF.gpl");
+    const std::u16string path = PathBytesToUtf16(name);
+    EXPECT_EQ(path, u"caf\xDCE9-\u00E9-\U0001F3A8-\xDCFF.gpl");
+    EXPECT_EQ(Utf16ToPathBytes(path), name);
+}

@@ -65,11 +65,11 @@ TEST(PaletteDispatch, IgnoresStreamsShorterThanTwentyBytes)
     const auto shortStream = StreamOf(nineteen);
     const jx_REF<jx_COLLECTION> colors(CreateColorList());
     const jx_REF<jx_SORTEDCOLLECTION> names(CreateColorNameTable());
-    EXPECT_FALSE(ReadPaletteStream(shortStream.get(), colors.get(), names.get(), host));
+    EXPECT_EQ(ReadPaletteStream(shortStream.get(), colors.get(), names.get(), host), PaletteRead::TooShort);
     EXPECT_EQ(colors->Count(), 0);
 
     const auto twenty = StreamOf(nineteen + "\n");
-    EXPECT_TRUE(ReadPaletteStream(twenty.get(), colors.get(), names.get(), host));
+    EXPECT_EQ(ReadPaletteStream(twenty.get(), colors.get(), names.get(), host), PaletteRead::Done);
     EXPECT_EQ(colors->Count(), 1);
 }
 
@@ -83,6 +83,6 @@ TEST(PaletteDispatch, ReadsByContentWhateverTheName)
     gimp->Seek(0, 0);
     const jx_REF<jx_COLLECTION> colors(CreateColorList());
     const jx_REF<jx_SORTEDCOLLECTION> names(CreateColorNameTable());
-    EXPECT_TRUE(ReadPaletteStream(gimp.get(), colors.get(), names.get(), host));
+    EXPECT_EQ(ReadPaletteStream(gimp.get(), colors.get(), names.get(), host), PaletteRead::Done);
     EXPECT_EQ(Collect(colors.get(), names.get()).colors, std::vector<std::uint32_t>{0x0000FF});
 }

@@ -9,7 +9,7 @@
 #include <string>
 #include <sys/resource.h>
 
-#include "host/plexa/src/FileStream.h"
+#include "plexa/HostStreams.h"
 #include "host/plexa/src/MemoryStream.h"
 #include "plexa/jx_CORE.h"
 #include "plexa/jx_REF.h"
@@ -186,13 +186,14 @@ TEST(StreamFile, WritesThenReadsBackWithItsName)
     TempFolder folder;
     const std::u16string path = folder.File("palette.gpl");
     {
-        StreamHolder out(OpenFileStream(path.c_str(), kStreamCreateFile));
+        StreamHolder out(OpenHostFileStream(path.c_str(), kStreamCreateFile));
         ASSERT_NE(out.get(), nullptr);
         out->Printf("GIMP Palette\nName: %s\n", "Test");
         out->SetWordOrder(kWordOrderBigEndian);
         out->WriteWord(0x0102);
+        EXPECT_EQ(out->Commit(), 0);
     }
-    StreamHolder in(OpenFileStream(path.c_str(), kStreamReadFile));
+    StreamHolder in(OpenHostFileStream(path.c_str(), kStreamReadFile));
     ASSERT_NE(in.get(), nullptr);
     char16_t name[256] = {};
     EXPECT_EQ(in->GetFileName(name, 256, 1), static_cast<int>(path.size()));
@@ -219,27 +220,27 @@ TEST(StreamFile, OpenModes)
 {
     TempFolder folder;
     const std::u16string path = folder.File("modes.txt");
-    EXPECT_EQ(OpenFileStream(path.c_str(), kStreamReadFile), nullptr);
-    EXPECT_EQ(OpenFileStream(path.c_str(), kStreamReadFileShared), nullptr);
+    EXPECT_EQ(OpenHostFileStream(path.c_str(), kStreamReadFile), nullptr);
+    EXPECT_EQ(OpenHostFileStream(path.c_str(), kStreamReadFileShared), nullptr);
 
     // Two create-new streams for one missing name: the first to be
     // committed creates it, the other fails and leaves it alone.
-    StreamHolder created(OpenFileStream(path.c_str(), kStreamCreateNewFile));
-    StreamHolder rival(OpenFileStream(path.c_str(), kStreamCreateNewFile));
+    StreamHolder created(OpenHostFileStream(path.c_str(), kStreamCreateNewFile));
+    StreamHolder rival(OpenHostFileStream(path.c_str(), kStreamCreateNewFile));
     ASSERT_NE(created.get(), nullptr);
     ASSERT_NE(rival.get(), nullptr);
     created->Printf("old");
     rival->Printf("rival");
     EXPECT_EQ(created->Commit(), 0);
     EXPECT_NE(rival->Commit(), 0);
-    EXPECT_EQ(OpenFileStream(path.c_str(), kStreamCreateNewFile), nullptr);
+    EXPECT_EQ(OpenHostFileStream(path.c_str(), kStreamCreateNewFile), nullptr);
     EXPECT_EQ(FileText(folder.path / "modes.txt"), "old");
 
-    StreamHolder shared(OpenFileStream(path.c_str(), kStreamReadFileShared));
+    StreamHolder shared(OpenHostFileStream(path.c_str(), kStreamReadFileShared));
     EXPECT_NE(shared.get(), nullptr);
-    EXPECT_EQ(OpenFileStream(path.c_str(), kStreamMemory), nullptr);
-    EXPECT_EQ(OpenFileStream(u"", kStreamReadFile), nullptr);
-    EXPECT_EQ(OpenFileStream(nullptr, kStreamReadFile), nullptr);
+    EXPECT_EQ(OpenHostFileStream(path.c_str(), kStreamMemory), nullptr);
+    EXPECT_EQ(OpenHostFileStream(u"", kStreamReadFile), nullptr);
+    EXPECT_EQ(OpenHostFileStream(nullptr, kStreamReadFile), nullptr);
 }
 
 TEST(StreamFile, AReplacedFileChangesWholeAtCommitAndKeepsItsPermissions)
@@ -248,18 +249,22 @@ TEST(StreamFile, AReplacedFileChangesWholeAtCommitAndKeepsItsPermissions)
     const std::filesystem::path target = folder.path / "private.gpl";
     std::ofstream(target) << "old";
     std::filesystem::permissions(target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-    StreamHolder first(OpenFileStream(target.u16string().c_str(), kStreamCreateFile));
-    StreamHolder second(OpenFileStream(target.u16string().c_str(), kStreamCreateFile));
+    StreamHolder first(OpenHostFileStream(target.u16string().c_str(), kStreamCreateFile));
+    StreamHolder second(OpenHostFileStream(target.u16string().c_str(), kStreamCreateFile));
     ASSERT_NE(first.get(), nullptr);
     first->Printf("first");
     second->Printf("second, longer");
     EXPECT_EQ(FileText(target), "old");
     EXPECT_EQ(first->Commit(), 0);
     EXPECT_EQ(FileText(target), "first");
-    second.reset(); // released without Commit: committed all the same
+    EXPECT_EQ(second->Commit(), 0); // the later one replaces the earlier whole
     EXPECT_EQ(FileText(target), "second, longer");
+    StreamHolder dropped(OpenHostFileStream(target.u16string().c_str(), kStreamCreateFile));
+    dropped->Printf("given up part way");
+    dropped.reset(); // released without Commit: nothing changes
     EXPECT_EQ(std::filesystem::status(target).permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(FileText(target), "second, longer");
     // Nothing but the target is left in the folder.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1);
     EXPECT_EQ(first->Write("x", 1), 0);
@@ -276,7 +281,7 @@ TEST(StreamFile, AFailedWriteKeepsTheOldFile)
     const struct rlimit small = {16, limit.rlim_max};
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &small);
-    StreamHolder file(OpenFileStream(target.u16string().c_str(), kStreamCreateFile));
+    StreamHolder file(OpenHostFileStream(target.u16string().c_str(), kStreamCreateFile));
     ASSERT_NE(file.get(), nullptr);
     const std::string text(4096, 'x');
     file->Write(text.data(), static_cast<int>(text.size()));
@@ -292,5 +297,5 @@ TEST(StreamFile, UnwritableFolderGivesNoStream)
 {
     TempFolder folder;
     const std::u16string path = folder.File("missing-folder/file.gpl");
-    EXPECT_EQ(OpenFileStream(path.c_str(), kStreamCreateFile), nullptr);
+    EXPECT_EQ(OpenHostFileStream(path.c_str(), kStreamCreateFile), nullptr);
 }

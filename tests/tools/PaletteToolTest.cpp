@@ -7,6 +7,15 @@
 #include <fstream>
 #include <iterator>
 
+#include "common/Utf8.h"
+
+#if !defined(_WIN32)
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#endif
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -47,6 +56,7 @@ protected:
     {
         folder = fs::temp_directory_path() /
                  ("palette-tool-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder);
         fs::create_directories(folder);
         std::ofstream(folder / "in.gpl", std::ios::binary)
             << "GIMP Palette\nName: x\n#\n255   0   0\tRed\n  0   0   0\t\n  0 128 255\tSky\n  0 128 255\tAzure\n";
@@ -84,27 +94,143 @@ TEST_F(PaletteTool, ConvertsThroughEveryFormatAndBack)
     EXPECT_FALSE(fs::exists(folder / "c.palette-tmp"));
 }
 
-TEST_F(PaletteTool, AFailedConversionLeavesNoFileBehind)
+// Whether an error line names its file and says why, in one line.
+bool SaysWhy(const ToolRun& run, const std::string& start)
+{
+    return run.code == 1 && run.err.rfind(start + ": ", 0) == 0 && run.err.size() > start.size() + 3 &&
+           run.err.find('\n') == run.err.size() - 1;
+}
+
+TEST_F(PaletteTool, FailuresSayWhyInOneLineAndKeepTheOldOutput)
 {
     std::ofstream(folder / "keep.gpl") << "previous";
-    const ToolRun missing = RunTool({u"convert", Path("missing.gpl"), Path("keep.gpl")});
-    EXPECT_EQ(missing.code, 1);
-    EXPECT_EQ(missing.err, "palette: cannot read " + (folder / "missing.gpl").string() + "\n");
+    EXPECT_TRUE(SaysWhy(RunTool({u"convert", Path("missing.gpl"), Path("keep.gpl")}),
+                        "palette: cannot read " + Utf16ToUtf8(Path("missing.gpl"))));
+    fs::create_directories(folder / "folder.gpl");
+    EXPECT_TRUE(
+        SaysWhy(RunTool({u"show", Path("folder.gpl")}), "palette: cannot read " + Utf16ToUtf8(Path("folder.gpl"))));
+    EXPECT_TRUE(SaysWhy(RunTool({u"convert", Path("in.gpl"), Path("no-folder/out.gpl")}),
+                        "palette: cannot write " + Utf16ToUtf8(Path("no-folder/out.gpl"))));
+    EXPECT_TRUE(SaysWhy(RunTool({u"convert", Path("in.gpl"), Path("folder.gpl")}),
+                        "palette: cannot write " + Utf16ToUtf8(Path("folder.gpl"))));
+
+    // Bytes that are no palette are no conversion: nothing is written.
+    std::string noise;
+    for (int i = 0; i < 3000; ++i)
+        noise += static_cast<char>(i * 37 % 256);
+    std::ofstream(folder / "noise.bin", std::ios::binary) << noise;
+    const ToolRun notAPalette = RunTool({u"convert", Path("noise.bin"), Path("keep.gpl")});
+    EXPECT_EQ(notAPalette.code, 1);
+    EXPECT_NE(notAPalette.err.find("holds no colors"), std::string::npos);
     EXPECT_EQ(FileText(folder / "keep.gpl"), "previous");
-
-    const ToolRun unwritable = RunTool({u"convert", Path("in.gpl"), Path("no-folder/out.gpl")});
-    EXPECT_EQ(unwritable.code, 1);
-    EXPECT_NE(unwritable.err.find("cannot write"), std::string::npos);
-    EXPECT_FALSE(fs::exists(folder / "no-folder"));
+#if !defined(_WIN32)
+    // A full disk, as a file size limit makes one (large enough for the
+    // error line, too small for the palette): the old output stays.
+    std::string large = "GIMP Palette\n#\n";
+    for (int i = 0; i < 1000; ++i)
+        large += "1 2 3\tcolor " + std::to_string(i) + "\n";
+    std::ofstream(folder / "large.gpl", std::ios::binary) << large;
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit small{4096, limit.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const ToolRun full = RunTool({u"convert", Path("large.gpl"), Path("keep.gpl")});
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(SaysWhy(full, "palette: cannot write " + Utf16ToUtf8(Path("keep.gpl"))));
+    constexpr int kFilesMade = 5;
+#else
+    constexpr int kFilesMade = 4;
+#endif
+    EXPECT_EQ(FileText(folder / "keep.gpl"), "previous");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), kFilesMade);
 }
 
-TEST_F(PaletteTool, TooShortInputIsNoPalette)
+TEST_F(PaletteTool, AnEmptySwatchFileReadsBackAsNoSlots)
 {
-    std::ofstream(folder / "short.gpl") << "GIMP Palette\n";
-    const ToolRun run = RunTool({u"show", Path("short.gpl")});
-    EXPECT_EQ(run.code, 1);
-    EXPECT_NE(run.err.find("too short"), std::string::npos);
+    std::ofstream(folder / "empty.aco", std::ios::binary) << std::string("\0\1\0\0\0\2\0\0", 8);
+    const ToolRun run = RunTool({u"show", Path("empty.aco")});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_NE(run.out.find(": 0 slots\n"), std::string::npos);
 }
+
+TEST_F(PaletteTool, ShowPrintsWhatAPersonCanRead)
+{
+    // One color with 10,000 names, one of them with an escape sequence.
+    std::string many = "GIMP Palette\n#\n";
+    for (int i = 0; i < 10000; ++i)
+        many += "1 2 3\tname " + std::to_string(i) + "\n";
+    many += "1 2 3\t\x1b[2Jgone\n";
+    std::ofstream(folder / "many.gpl", std::ios::binary) << many;
+    const ToolRun run = RunTool({u"show", Path("many.gpl")});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.out.find('\x1b'), std::string::npos);
+    EXPECT_LT(run.out.size(), 10002u * 80);
+    EXPECT_NE(run.out.find("#010203  ?[2Jgone / name 0 / name 1 (+9998 more)\n"), std::string::npos);
+
+    // Swatches in a color space nobody reads: one warning with its count.
+    std::string aco("\0\1\0\x32", 4);
+    for (int i = 0; i < 50; ++i)
+        aco += std::string("\0\x63\0\0\0\0\0\0\0\0", 10);
+    std::ofstream(folder / "odd.aco", std::ios::binary) << aco;
+    const ToolRun odd = RunTool({u"show", Path("odd.aco")});
+    EXPECT_EQ(odd.err, "palette: warning: " + (folder / "odd.aco").string() +
+                           ": Unknown color space. Send palette file to support (50 times)\n");
+}
+
+#if !defined(_WIN32)
+TEST_F(PaletteTool, PipesStandardStreamsExhaustedMemoryAndAnyName)
+{
+    // A pipe cannot go back to its start: it is read whole first.
+    const fs::path fifo = folder / "pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << FileText(folder / "in.gpl"); });
+    const ToolRun piped = RunTool({u"show", fifo.u16string()});
+    writer.join();
+    EXPECT_EQ(piped.code, 0);
+    EXPECT_NE(piped.out.find(": 4 slots\n"), std::string::npos);
+
+    const ToolRun toOut = RunTool({u"convert", Path("in.gpl"), u"-"});
+    EXPECT_EQ(toOut.out.rfind("GIMP Palette\n", 0), 0u);
+    std::FILE* full = std::fopen("/dev/full", "w");
+    std::FILE* err = std::tmpfile();
+    EXPECT_EQ(RunPaletteTool({u"show", Path("in.gpl")}, full, err), 1);
+    std::fclose(full);
+    std::fclose(err);
+
+    // Memory running out while a large page is read is one clear error.
+    std::string page = "<table><tr>";
+    for (int i = 0; i < 200000; ++i)
+        page += "<td bgcolor=\"#" + std::to_string(100000 + i) + "\">n" + std::to_string(i) + "</td>";
+    std::ofstream(folder / "large.html", std::ios::binary) << page;
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    long virtualKb = 0;
+    while (std::getline(status, line))
+        if (line.rfind("VmSize:", 0) == 0)
+            virtualKb = std::stol(line.substr(7));
+    rlimit memory{};
+    ::getrlimit(RLIMIT_AS, &memory);
+    const rlimit tight{static_cast<rlim_t>(virtualKb + 24 * 1024) * 1024, memory.rlim_max};
+    ::setrlimit(RLIMIT_AS, &tight);
+    const ToolRun exhausted = RunTool({u"show", Path("large.html")});
+    ::setrlimit(RLIMIT_AS, &memory);
+    EXPECT_EQ(exhausted.code, 1);
+    EXPECT_NE(exhausted.err.find("memory"), std::string::npos) << exhausted.err;
+    EXPECT_EQ(exhausted.err.find('\n'), exhausted.err.size() - 1);
+
+    // A name that is no UTF-8, and one near the file system's limit.
+    const std::string odd = (folder / "caf\xE9.gpl").string();
+    const std::u16string oddPath = PathBytesToUtf16(odd);
+    EXPECT_EQ(RunTool({u"convert", Path("in.gpl"), oddPath}).code, 0);
+    EXPECT_TRUE(fs::exists(fs::path(odd)));
+    EXPECT_EQ(RunTool({u"show", oddPath}).code, 0);
+    const std::string longName = std::string(250, 'n') + ".gpl";
+    EXPECT_EQ(RunTool({u"convert", Path("in.gpl"), Path(longName.c_str())}).code, 0);
+    EXPECT_TRUE(fs::exists(folder / longName));
+}
+#endif
 
 TEST_F(PaletteTool, WrongUsagePrintsTheUsage)
 {

@@ -63,7 +63,7 @@ public:
         const jx_REF<jx_COLLECTION> colors(CreateColorList());
         const jx_REF<jx_SORTEDCOLLECTION> loaded(CreateColorNameTable());
         NoDocuments host;
-        if (!ReadPaletteStream(stream, colors.get(), loaded.get(), host))
+        if (ReadPaletteStream(stream, colors.get(), loaded.get(), host) != PaletteRead::Done)
             return;
         history.RecordPaletteLoad(*this);
         ApplyLoadedPalette(slots, names, colors.get(), loaded.get(), replace, replace);

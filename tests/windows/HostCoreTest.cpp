@@ -119,6 +119,7 @@ TEST_F(HostCore, FileStreamsByMode)
         StreamHolder created(Core()->OpenStream(nullptr, path.c_str(), kStreamCreateNewFile));
         ASSERT_NE(created.get(), nullptr);
         created->Printf("GIMP Palette\r\n");
+        EXPECT_EQ(created->Commit(), 0);
     }
     EXPECT_EQ(Core()->OpenStream(nullptr, path.c_str(), kStreamCreateNewFile), nullptr);
     StreamHolder read(Core()->OpenStream(nullptr, path.c_str(), kStreamReadFileShared));

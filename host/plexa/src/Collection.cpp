@@ -1,5 +1,7 @@
 #include "plexa/jx_COLLECTION.h"
 
+#include <new>
+
 #include "host/plexa/src/BlockList.h"
 
 jx_COLLECTION* jx_COLLECTION::Create(int, int) { return new jx_COLLECTION(); }
@@ -39,9 +41,15 @@ void jx_COLLECTION::RemoveAll()
     });
 }
 
+// A collection that cannot grow answers -1: no exception leaves the
+// library for a module's code.
 int jx_COLLECTION::Add(void* item)
 {
-    items->Insert(items->Count(), item);
+    try {
+        items->Insert(items->Count(), item);
+    } catch (const std::bad_alloc&) {
+        return -1;
+    }
     return items->Count() - 1;
 }
 
@@ -74,7 +82,11 @@ int jx_SORTEDCOLLECTION::Add(void* item)
             return -1;
         index = Bound(item, true);
     }
-    items->Insert(index, item);
+    try {
+        items->Insert(index, item);
+    } catch (const std::bad_alloc&) {
+        return -1;
+    }
     return index;
 }
 

@@ -6,13 +6,26 @@
 #include <string>
 #include <string_view>
 
-// Binary mode, for reading; null when the file cannot be opened.
-std::FILE* OpenFileForReading(std::u16string_view path);
+// Binary mode, for reading; null when the file cannot be opened, and then
+// error is the system's error number.
+std::FILE* OpenFileForReading(std::u16string_view path, int& error);
+
+// Every byte of a file, a pipe or a device ("-": standard input); 0 or the
+// system's error number (a folder: DirectoryError()).
+int ReadAllBytes(std::u16string_view path, std::string& bytes);
+
+// The system's words for its error number.
+std::string ErrorText(int error);
+int DirectoryError();
+// Why the last write into a file failed.
+int LastWriteError();
+int OutOfMemoryError();
 
 // A new, empty file in the folder of target under a name no other file
 // has (created exclusively, never through a link planted there), with the
 // permissions of target when it exists. Its path goes to `temporary`.
-// Null when it cannot be created; errorNumber says why.
+// Null when it cannot be created (or target is a folder or read-only);
+// errorNumber says why.
 std::FILE* CreateFileBeside(std::u16string_view target, std::u16string& temporary, int& errorNumber);
 
 // Flushes the file's bytes to the disk and closes it; 0 or the error.

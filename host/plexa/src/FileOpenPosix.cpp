@@ -1,6 +1,7 @@
 #include "host/plexa/src/FileOpen.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
@@ -8,12 +9,12 @@
 
 #include "common/Utf8.h"
 
-// Paths go to the C library as UTF-8.
 namespace {
 
 constexpr int kNameAttempts = 100;
 
-std::string Native(std::u16string_view path) { return Utf16ToUtf8(path); }
+// Paths go to the system as UTF-8, bytes that were no UTF-8 as they were.
+std::string Native(std::u16string_view path) { return Utf16ToPathBytes(path); }
 
 std::u16string FolderOf(std::u16string_view path)
 {
@@ -23,12 +24,53 @@ std::u16string FolderOf(std::u16string_view path)
 
 } // namespace
 
-std::FILE* OpenFileForReading(std::u16string_view path) { return std::fopen(Native(path).c_str(), "rb"); }
+std::FILE* OpenFileForReading(std::u16string_view path, int& error)
+{
+    std::FILE* file = std::fopen(Native(path).c_str(), "rb");
+    if (!file)
+        error = errno;
+    return file;
+}
+
+int ReadAllBytes(std::u16string_view path, std::string& bytes)
+{
+    const bool standardInput = path == u"-";
+    const int fd = standardInput ? STDIN_FILENO : ::open(Native(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    struct stat status {};
+    int error = ::fstat(fd, &status) != 0 ? errno : S_ISDIR(status.st_mode) ? EISDIR : 0;
+    char chunk[65536];
+    while (error == 0) {
+        const ssize_t count = ::read(fd, chunk, sizeof chunk);
+        if (count > 0)
+            bytes.append(chunk, static_cast<std::size_t>(count));
+        else if (count == 0)
+            break;
+        else if (errno != EINTR)
+            error = errno;
+    }
+    if (!standardInput)
+        ::close(fd);
+    return error;
+}
+
+std::string ErrorText(int error) { return std::strerror(error); }
+
+int DirectoryError() { return EISDIR; }
+
+int LastWriteError() { return errno ? errno : EIO; }
+
+int OutOfMemoryError() { return ENOMEM; }
 
 std::FILE* CreateFileBeside(std::u16string_view target, std::u16string& temporary, int& errorNumber)
 {
     struct stat old {};
     const bool replacing = ::stat(Native(target).c_str(), &old) == 0;
+    if (replacing && S_ISDIR(old.st_mode)) {
+        errorNumber = EISDIR;
+        return nullptr;
+    }
     // A file its owner cannot write is not replaced, though its folder
     // would let a rename do it.
     if (replacing && ::access(Native(target).c_str(), W_OK) != 0) {

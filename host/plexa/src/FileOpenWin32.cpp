@@ -20,11 +20,79 @@ std::u16string FolderOf(std::u16string_view path)
 
 } // namespace
 
-std::FILE* OpenFileForReading(std::u16string_view path) { return _wfopen(Wide(path).c_str(), L"rb"); }
+std::FILE* OpenFileForReading(std::u16string_view path, int& error)
+{
+    std::FILE* file = _wfopen(Wide(path).c_str(), L"rb");
+    if (!file)
+        error = static_cast<int>(_doserrno);
+    return file;
+}
+
+int ReadAllBytes(std::u16string_view path, std::string& bytes)
+{
+    const bool standardInput = path == u"-";
+    if (!standardInput) {
+        const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            return DirectoryError();
+    }
+    HANDLE handle = standardInput ? GetStdHandle(STD_INPUT_HANDLE)
+                                  : CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE || !handle)
+        return static_cast<int>(GetLastError());
+    int error = 0;
+    char chunk[65536];
+    for (;;) {
+        DWORD count = 0;
+        if (!ReadFile(handle, chunk, sizeof chunk, &count, nullptr)) {
+            // The other end of a pipe closed: that is its end.
+            if (GetLastError() != ERROR_BROKEN_PIPE)
+                error = static_cast<int>(GetLastError());
+            break;
+        }
+        if (count == 0)
+            break;
+        bytes.append(chunk, count);
+    }
+    if (!standardInput)
+        CloseHandle(handle);
+    return error;
+}
+
+std::string ErrorText(int error)
+{
+    if (error == DirectoryError())
+        return "is a folder";
+    wchar_t* words = nullptr;
+    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   static_cast<DWORD>(error), 0, reinterpret_cast<wchar_t*>(&words), 0, nullptr);
+    std::string text;
+    if (words) {
+        const int bytes = WideCharToMultiByte(CP_UTF8, 0, words, -1, nullptr, 0, nullptr, nullptr);
+        text.resize(bytes > 0 ? static_cast<std::size_t>(bytes - 1) : 0);
+        WideCharToMultiByte(CP_UTF8, 0, words, -1, text.data(), bytes, nullptr, nullptr);
+        LocalFree(words);
+    }
+    // The system ends its messages with a full stop and a line break.
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.'))
+        text.pop_back();
+    return text.empty() ? "error " + std::to_string(error) : text;
+}
+
+int DirectoryError() { return ERROR_DIRECTORY; }
+
+int LastWriteError() { return _doserrno ? static_cast<int>(_doserrno) : ERROR_WRITE_FAULT; }
+
+int OutOfMemoryError() { return ERROR_NOT_ENOUGH_MEMORY; }
 
 std::FILE* CreateFileBeside(std::u16string_view target, std::u16string& temporary, int& errorNumber)
 {
     const DWORD old = GetFileAttributesW(Wide(target).c_str());
+    if (old != INVALID_FILE_ATTRIBUTES && (old & FILE_ATTRIBUTE_DIRECTORY)) {
+        errorNumber = DirectoryError();
+        return nullptr;
+    }
     // A read-only file is not replaced (Windows refuses to move over one;
     // Wine would not).
     if (old != INVALID_FILE_ATTRIBUTES && (old & FILE_ATTRIBUTE_READONLY)) {

@@ -15,10 +15,10 @@ FileStream::FileStream(std::FILE* openFile, std::u16string target, std::u16strin
 
 FileStream::~FileStream()
 {
-    if (!temporary.empty())
-        Commit();
-    else if (file)
+    if (file)
         std::fclose(file);
+    if (!temporary.empty())
+        RemoveFile(temporary);
 }
 
 void FileStream::Delete() { delete this; }
@@ -46,7 +46,7 @@ int FileStream::Write(const void* buffer, int count)
         return 0;
     const auto written = std::fwrite(buffer, 1, static_cast<std::size_t>(count), file);
     if (written < static_cast<std::size_t>(count) && writeError == 0)
-        writeError = errno ? errno : EIO;
+        writeError = LastWriteError();
     return static_cast<int>(written);
 }
 
@@ -96,23 +96,25 @@ int FileStream::ReadByte()
     return c == EOF ? -1 : c;
 }
 
-FileStream* OpenFileStream(const char16_t* path, int mode)
+FileStream* OpenFileStream(const char16_t* path, int mode, int& error)
 {
+    error = 0;
     if (!path || !*path)
         return nullptr;
     switch (mode) {
     case kStreamReadFile:
     case kStreamReadFileShared: {
-        std::FILE* file = OpenFileForReading(path);
+        std::FILE* file = OpenFileForReading(path, error);
         return file ? new FileStream(file, path) : nullptr;
     }
     case kStreamCreateFile:
     case kStreamCreateNewFile: {
         const bool replace = mode == kStreamCreateFile;
-        if (!replace && PathExists(path))
+        if (!replace && PathExists(path)) {
+            error = EEXIST;
             return nullptr;
+        }
         std::u16string temporary;
-        int error = 0;
         std::FILE* file = CreateFileBeside(path, temporary, error);
         return file ? new FileStream(file, path, std::move(temporary), replace) : nullptr;
     }

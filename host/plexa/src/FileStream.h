@@ -37,6 +37,6 @@ private:
     int writeError = 0;
 };
 
-// Opens path by an OpenStream file mode; null when it cannot be opened or
-// the mode is not a file mode.
-FileStream* OpenFileStream(const char16_t* path, int mode);
+// Opens path by an OpenStream file mode; null when it cannot be opened
+// (error: the system's error number) or the mode is not a file mode.
+FileStream* OpenFileStream(const char16_t* path, int mode, int& error);

@@ -148,7 +148,8 @@ public:
             return new MemoryStream();
         if (mode == kStreamReadResource)
             return OpenResourceStream(instance ? static_cast<HMODULE>(instance) : GetModuleHandleW(nullptr), path);
-        return OpenFileStream(path, mode);
+        int error = 0;
+        return OpenFileStream(path, mode, error);
     }
 
     int ReportMessage(int kind, const char* text) override

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <new>
 
 #include "plexa/TextHelpers.h"
 
@@ -89,7 +90,11 @@ void jx_STRING::Append(const char16_t* more, int count)
         return;
     if (length + count + 1 > capacity) {
         const int newCapacity = std::max(length + count + 1, capacity + capacity / 2);
-        auto* grown = new char16_t[newCapacity];
+        // Without the memory the text stays as it was: no exception leaves
+        // the library for a module's code.
+        auto* grown = new (std::nothrow) char16_t[newCapacity];
+        if (!grown)
+            return;
         // more may point into the old buffer, so copy it before freeing that.
         std::memcpy(grown, GetBuffer(), sizeof(char16_t) * length);
         std::memcpy(grown + length, more, sizeof(char16_t) * count);

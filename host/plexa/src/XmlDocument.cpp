@@ -1,5 +1,6 @@
 // Host XML documents: the document object, its loading through the parser
 // and its saving as UTF-8 markup.
+#include <new>
 #include <string>
 
 #include "common/Utf8.h"
@@ -92,8 +93,22 @@ public:
     bool Load(jx_STREAM* stream) override
     {
         store.Clear();
+        outOfMemory = false;
         if (!stream)
             return false;
+        try {
+            return Read(stream);
+        } catch (const std::bad_alloc&) {
+            store.Clear();
+            outOfMemory = true;
+            return false;
+        }
+    }
+
+    bool LoadRanOutOfMemory() const override { return outOfMemory; }
+
+    bool Read(jx_STREAM* stream)
+    {
         std::string bytes;
         char chunk[8192];
         for (int read; (read = stream->Read(chunk, sizeof chunk)) > 0;) {
@@ -110,6 +125,18 @@ public:
     bool Save(jx_STREAM* stream, int flags) override
     {
         if (!stream)
+            return false;
+        try {
+            return Write(stream, flags);
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
+    }
+
+    bool Write(jx_STREAM* stream, int flags)
+    {
+        // A tree built without all it was given would write a wrong page.
+        if (store.incomplete)
             return false;
         const bool indent = flags & kXmlSaveIndent;
         std::string out;
@@ -132,6 +159,7 @@ private:
 
     XmlStore store;
     XmlNode& root;
+    bool outOfMemory = false;
 };
 
 } // namespace

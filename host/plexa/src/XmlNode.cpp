@@ -1,6 +1,7 @@
 #include "host/plexa/src/XmlNode.h"
 
 #include <algorithm>
+#include <new>
 
 #include "common/AsciiText.h"
 #include "host/plexa/src/TextTable.h"
@@ -73,6 +74,7 @@ void XmlStore::Clear()
     names.clear();
     blocks.clear();
     large.clear();
+    incomplete = false;
     blockUsed = 0;
     blockSize = 0;
 }
@@ -161,6 +163,15 @@ void XmlNode::SetAttribute(const char16_t* attributeName, const char16_t* value)
 {
     if (!attributeName || !*attributeName || kind != kXmlElementNode)
         return;
+    try {
+        Replace(attributeName, value);
+    } catch (const std::bad_alloc&) {
+        store.incomplete = true;
+    }
+}
+
+void XmlNode::Replace(const char16_t* attributeName, const char16_t* value)
+{
     for (XmlAttributeRecord* attribute = firstAttribute; attribute; attribute = attribute->next) {
         if (View(attribute->name) == View(attributeName)) {
             attribute->value = store.Copy(View(value));
@@ -172,7 +183,13 @@ void XmlNode::SetAttribute(const char16_t* attributeName, const char16_t* value)
 
 jx_XMLNODE* XmlNode::AddChild(const char16_t* elementName)
 {
-    return elementName && *elementName ? store.NewElement(elementName, this) : nullptr;
+    if (!elementName || !*elementName)
+        return nullptr;
+    try {
+        return store.NewElement(elementName, this);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
 }
 
 const XmlAttributeRecord* XmlNode::FindAttribute(const char16_t* attributeName) const
@@ -218,8 +235,13 @@ jx_XMLNODE* XmlNode::FindChild(const char16_t* childName, const jx_XMLNODE* afte
 
 jx_STRING& XmlNode::Text()
 {
-    if (!text)
-        text = std::make_unique<jx_STRING>(storedText ? storedText : u"");
+    if (!text) {
+        text.reset(new (std::nothrow) jx_STRING(storedText ? storedText : u""));
+        if (!text) {
+            store.incomplete = true;
+            return store.lostText;
+        }
+    }
     return *text;
 }
 

@@ -39,6 +39,11 @@ public:
     XmlAttributeRecord* NewAttribute(const char16_t* name, const char16_t* value);
     // Everything but the document node goes.
     void Clear();
+    // Set when a change through the document's interface found no memory:
+    // the tree is not what its maker built, and it is not saved.
+    bool incomplete = false;
+    // What Text() answers when an element's text cannot be made.
+    jx_STRING lostText;
     // The attribute GetAttribute answers with: one per document, valid until
     // the next lookup.
     jx_XMLATTRIBUTE answer;
@@ -103,6 +108,7 @@ private:
     // any ASCII case, else null.
     const XmlAttributeRecord* FindAttribute(const char16_t* attributeName) const;
     void Append(XmlAttributeRecord* attribute);
+    void Replace(const char16_t* attributeName, const char16_t* value);
 
     XmlStore& store;
     const char16_t* name;

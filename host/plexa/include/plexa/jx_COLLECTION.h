@@ -28,7 +28,8 @@ public:
     // item deleter, if set, is called for each.
     void RemoveAt(int index);
     void RemoveAll();
-    // Returns the index of the new item, or -1 when it was not added.
+    // Returns the index of the new item, or -1 when it was not added (an
+    // equal item refused, or no memory to grow).
     virtual int Add(void* item);
     // Unsorted: the first item identical to key. Sorted: see below. On
     // success *index is the item's index.

@@ -42,7 +42,8 @@ public:
     // the target's place in one step. 0 on success (and for streams that are
     // no such file); otherwise the system's error number, the written bytes
     // are gone and the old file, if any, is as it was. Releasing such a
-    // stream without Commit commits it, without telling the outcome.
+    // stream without Commit drops what was written: a writer that gave up
+    // part way leaves the old file.
     virtual int Commit() = 0;
 
 protected:

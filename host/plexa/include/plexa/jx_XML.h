@@ -30,7 +30,8 @@ public:
     virtual jx_XMLNODE* NextSibling() const = 0;
     // Replaces the value of an attribute of that name, or adds one at the end.
     virtual void SetAttribute(const char16_t* name, const char16_t* value) = 0;
-    // Appends a new element and returns it (owned by this node).
+    // Appends a new element and returns it (owned by this node); null when
+    // there is no memory for it.
     virtual jx_XMLNODE* AddChild(const char16_t* name) = 0;
     // Null when there is no such attribute. The name is compared exactly,
     // and only when no attribute has it, without regard to ASCII case (HTML
@@ -56,6 +57,9 @@ public:
     // malformed markup ends the parse, keeping what was read before it.
     // True when the whole stream parsed.
     virtual bool Load(jx_STREAM* stream) = 0;
+    // The last Load stopped because memory ran out; the document is then
+    // empty. (No exception leaves the library for a module's code.)
+    virtual bool LoadRanOutOfMemory() const = 0;
     // Writes UTF-8 markup; flags: kXmlSaveDeclaration, kXmlSaveIndent.
     virtual bool Save(jx_STREAM* stream, int flags) = 0;
     // Makes attribute values "#N" read as entry N of the module's texts.
