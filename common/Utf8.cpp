@@ -43,20 +43,32 @@ bool IsLowSurrogate(char32_t c) { return c >= 0xDC00 && c < 0xE000; }
 
 } // namespace
 
-std::string Utf16ToUtf8(std::u16string_view text)
+namespace {
+
+// A lone surrogate becomes U+FFFD, or with escapedBytes, one of U+DC80 to
+// U+DCFF the byte it stands for.
+std::string EncodeUtf8(std::u16string_view text, bool escapedBytes)
 {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         char32_t c = text[i];
-        if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1]))
+        if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
             c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        else if (IsHighSurrogate(c) || IsLowSurrogate(c))
+        } else if (escapedBytes && c >= 0xDC80 && c <= 0xDCFF) {
+            out.push_back(static_cast<char>(c - 0xDC00));
+            continue;
+        } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
             c = kReplacement;
+        }
         AppendUtf8(out, c);
     }
     return out;
 }
+
+} // namespace
+
+std::string Utf16ToUtf8(std::u16string_view text) { return EncodeUtf8(text, false); }
 
 namespace {
 
@@ -114,23 +126,7 @@ std::u16string PathBytesToUtf16(std::string_view bytes)
     return out;
 }
 
-std::string Utf16ToPathBytes(std::u16string_view path)
-{
-    std::string out;
-    out.reserve(path.size());
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        char32_t c = path[i];
-        if (IsHighSurrogate(c) && i + 1 < path.size() && IsLowSurrogate(path[i + 1]))
-            c = 0x10000 + ((c - 0xD800) << 10) + (path[++i] - 0xDC00);
-        else if (c >= 0xDC80 && c <= 0xDCFF) {
-            out.push_back(static_cast<char>(c - 0xDC00));
-            continue;
-        } else if (IsHighSurrogate(c) || IsLowSurrogate(c))
-            c = kReplacement;
-        AppendUtf8(out, c);
-    }
-    return out;
-}
+std::string Utf16ToPathBytes(std::u16string_view path) { return EncodeUtf8(path, true); }
 
 std::u16string Utf8ToUtf16(std::string_view text)
 {

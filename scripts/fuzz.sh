@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Fuzzes one target for a number of minutes with libFuzzer, AddressSanitizer
-# and UndefinedBehaviorSanitizer:
+# and UndefinedBehaviorSanitizer, on inputs of up to 1 MB (large enough to
+# show work that grows faster than the input: any input taking over 10 s is
+# a finding):
 #   scripts/fuzz.sh FuzzGimpReader|FuzzAcoReader|FuzzHtmlReader|FuzzXmlParser MINUTES
 # The growing corpus stays in build/fuzz/corpus/TARGET; crashes are written
 # to build/fuzz/crashes/. Replay a crash with: build/fuzz/fuzz/TARGET FILE
@@ -39,5 +41,5 @@ fi
 corpus="$build/corpus/$target"
 mkdir -p "$corpus" "$build/crashes"
 "$build/fuzz/$target" "$corpus" "$repo/fuzz/seeds/$seeds" "$repo/tests/data/palettes" \
-    -max_total_time=$((minutes * 60)) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -max_total_time=$((minutes * 60)) -max_len=1048576 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$build/crashes/$target-"

@@ -220,6 +220,13 @@ TEST_F(PaletteTool, PipesStandardStreamsExhaustedMemoryAndAnyName)
     EXPECT_NE(exhausted.err.find("memory"), std::string::npos) << exhausted.err;
     EXPECT_EQ(exhausted.err.find('\n'), exhausted.err.size() - 1);
 
+    // A link planted where a temporary file could be looked for is never
+    // written through.
+    std::ofstream(folder / "victim") << "untouched";
+    fs::create_symlink(folder / "victim", folder / "out.gpl.palette-tmp");
+    EXPECT_EQ(RunTool({u"convert", Path("in.gpl"), Path("out.gpl")}).code, 0);
+    EXPECT_EQ(FileText(folder / "victim"), "untouched");
+
     // A name that is no UTF-8, and one near the file system's limit.
     const std::string odd = (folder / "caf\xE9.gpl").string();
     const std::u16string oddPath = PathBytesToUtf16(odd);
