@@ -9,8 +9,13 @@
 #include "common/Utf8.h"
 
 #if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+
 int wmain(int argc, wchar_t** argv)
 {
+    // A palette written to standard output keeps its bytes (no CR added).
+    _setmode(_fileno(stdout), _O_BINARY);
     std::vector<std::u16string> args;
     for (int i = 1; i < argc; ++i)
         args.emplace_back(reinterpret_cast<const char16_t*>(argv[i]));
