@@ -1,5 +1,6 @@
 #include "palette/ColorNameTable.h"
 
+#include <algorithm>
 #include <memory>
 #include <new>
 
@@ -7,7 +8,10 @@
 
 namespace {
 
-void DeleteColorNameEntry(void* item) { delete static_cast<ColorNameEntry*>(item); }
+void DeleteItem(void* item) { DeleteColorNameEntry(static_cast<ColorNameEntry*>(item)); }
+
+// Owns an entry until a table takes it.
+using OwnedEntry = std::unique_ptr<ColorNameEntry, void (*)(ColorNameEntry*)>;
 
 const ColorNameEntry* EntryAt(const jx_SORTEDCOLLECTION* table, int index)
 {
@@ -19,7 +23,7 @@ int FirstIndexOf(const jx_SORTEDCOLLECTION* table, std::uint32_t color)
 {
     if (!table)
         return -1;
-    const ColorNameEntry key{color, nullptr, {}};
+    const ColorNameEntry key{color, nullptr};
     int index = -1;
     return table->Search(&key, &index) ? index : -1;
 }
@@ -54,8 +58,12 @@ void AddMissingPairs(jx_SORTEDCOLLECTION* table, const jx_SORTEDCOLLECTION* from
 {
     for (int i = 0; i < from->Count(); ++i) {
         const ColorNameEntry* entry = EntryAt(from, i);
-        if (!ContainsPair(table, *entry))
-            table->Add(CloneColorNameEntry(*entry));
+        if (ContainsPair(table, *entry))
+            continue;
+        OwnedEntry clone(CloneColorNameEntry(*entry), DeleteColorNameEntry);
+        if (table->Add(clone.get()) < 0)
+            throw std::bad_alloc();
+        clone.release();
     }
 }
 
@@ -81,38 +89,97 @@ jx_SORTEDCOLLECTION* CreateColorNameTable()
 {
     jx_SORTEDCOLLECTION* table = jx_SORTEDCOLLECTION::Create(CompareColorNameEntries, 32, 16);
     table->AllowDuplicates(1);
-    table->SetItemDeleter(DeleteColorNameEntry);
+    table->SetItemDeleter(DeleteItem);
     return table;
+}
+
+// An entry and its text are one allocation: the text follows the entry.
+ColorNameEntry* MakeColorNameEntry(std::uint32_t color, std::u16string_view text)
+{
+    void* block = ::operator new(sizeof(ColorNameEntry) + sizeof(char16_t) * (text.size() + 1));
+    auto* entry = new (block) ColorNameEntry{color, nullptr};
+    auto* stored = reinterpret_cast<char16_t*>(entry + 1);
+    text.copy(stored, text.size());
+    stored[text.size()] = 0;
+    entry->text = stored;
+    return entry;
 }
 
 ColorNameEntry* MakeColorNameEntry(std::uint32_t color, const char16_t* text)
 {
-    auto entry = std::make_unique<ColorNameEntry>(ColorNameEntry{color, nullptr, {}});
-    entry->name.Set(text);
-    // The host's string keeps its old (empty) text when it cannot grow.
-    if (text && *text && entry->name.Length() == 0)
-        throw std::bad_alloc();
-    entry->text = entry->name.GetBuffer();
-    return entry.release();
+    return MakeColorNameEntry(color, std::u16string_view(text ? text : u""));
 }
 
 ColorNameEntry* CloneColorNameEntry(const ColorNameEntry& source)
 {
-    if (source.name.Length() > 0)
-        return MakeColorNameEntry(source.color, source.name.GetBuffer());
-    return new ColorNameEntry{source.color, source.text, {}};
+    if (!source.text) {
+        ColorNameEntry* entry = MakeColorNameEntry(source.color, u"");
+        entry->text = nullptr;
+        return entry;
+    }
+    return MakeColorNameEntry(source.color, source.text);
+}
+
+void DeleteColorNameEntry(ColorNameEntry* entry)
+{
+    entry->~ColorNameEntry();
+    ::operator delete(entry);
 }
 
 void AddColorNameIfNew(jx_SORTEDCOLLECTION* table, std::uint32_t color, const char16_t* text)
 {
-    const ColorNameEntry key{color, text, {}};
+    const ColorNameEntry key{color, text};
     if (ContainsPair(table, key))
         return;
-    std::unique_ptr<ColorNameEntry> entry(MakeColorNameEntry(color, text));
+    OwnedEntry entry(MakeColorNameEntry(color, text), DeleteColorNameEntry);
     // The table takes the entry unless it cannot grow.
     if (table->Add(entry.get()) < 0)
         throw std::bad_alloc();
     entry.release();
+}
+
+CColorNameBatch::~CColorNameBatch()
+{
+    for (const Pending& name : pending)
+        DeleteColorNameEntry(name.entry);
+}
+
+void CColorNameBatch::Add(std::uint32_t color, std::u16string_view text)
+{
+    OwnedEntry entry(MakeColorNameEntry(color, text), DeleteColorNameEntry);
+    pending.push_back({color, entry.get()});
+    entry.release();
+}
+
+void CColorNameBatch::AddTo(jx_SORTEDCOLLECTION* table)
+{
+    const auto before = [](const Pending& a, const Pending& b) {
+        if (a.color != b.color)
+            return static_cast<std::int32_t>(a.color - b.color) < 0;
+        return CompareColorNameEntries(a.entry, b.entry, nullptr) < 0;
+    };
+    // Stable: of equal pairs the first in the file stays, as when the pairs
+    // were added one by one and a pair already present was passed over.
+    std::stable_sort(pending.begin(), pending.end(), before);
+    std::vector<void*> kept;
+    kept.reserve(pending.size());
+    const bool tableHadNames = table->Count() > 0;
+    for (const Pending& name : pending) {
+        const auto* last = kept.empty() ? nullptr : static_cast<const ColorNameEntry*>(kept.back());
+        const bool repeated = (last && last->color == name.color && SameText(last->text, name.entry->text)) ||
+                              (tableHadNames && ContainsPair(table, *name.entry));
+        if (repeated)
+            DeleteColorNameEntry(name.entry);
+        else
+            kept.push_back(name.entry);
+    }
+    pending.clear();
+    const int added = std::max(table->AddSorted(kept.data(), static_cast<int>(kept.size())), 0);
+    // What the table could not take is still this batch's to free.
+    for (std::size_t i = static_cast<std::size_t>(added); i < kept.size(); ++i)
+        pending.push_back({0, static_cast<ColorNameEntry*>(kept[i])});
+    if (!pending.empty())
+        throw std::bad_alloc();
 }
 
 const char16_t* FirstColorName(const jx_SORTEDCOLLECTION* table, std::uint32_t color)

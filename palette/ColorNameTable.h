@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
+#include <vector>
 
 #include "plexa/jx_COLLECTION.h"
 #include "plexa/jx_STRING.h"
@@ -12,10 +14,10 @@
 struct ColorNameEntry {
     // The packed color the name belongs to (alpha byte 0 from the readers).
     std::uint32_t color;
-    // The name as compared and looked up; normally points into `name`. A
-    // null text matches every entry of its color.
+    // The name as compared and looked up: in entries made here, stored right
+    // after the entry. A null text (a search key) matches every entry of its
+    // color.
     const char16_t* text;
-    jx_STRING name;
 };
 
 // Orders by color (the signed difference of the packed words), then by text
@@ -25,16 +27,44 @@ int CompareColorNameEntries(const void* a, const void* b, void* extra);
 // A new empty table (one reference, the caller's) that owns its entries.
 jx_SORTEDCOLLECTION* CreateColorNameTable();
 
-// A new entry owning a copy of text (null or empty: no name). This and
-// AddColorNameIfNew throw std::bad_alloc when memory runs out.
+// A new entry holding a copy of text (null: the empty name), in one
+// allocation. These and AddColorNameIfNew throw std::bad_alloc when memory
+// runs out.
 ColorNameEntry* MakeColorNameEntry(std::uint32_t color, const char16_t* text);
-// A copy of source: it owns a copy of the name when the source's name has
-// storage; otherwise it shares the source's text pointer.
+ColorNameEntry* MakeColorNameEntry(std::uint32_t color, std::u16string_view text);
+// A copy of source with a copy of its text (a null text stays null).
 ColorNameEntry* CloneColorNameEntry(const ColorNameEntry& source);
+// Frees an entry made by the two above.
+void DeleteColorNameEntry(ColorNameEntry* entry);
 
 // Adds (color, text) unless the table has that exact pair already; takes
 // the text as is (the caller makes sure it is not empty).
 void AddColorNameIfNew(jx_SORTEDCOLLECTION* table, std::uint32_t color, const char16_t* text);
+// The names of one file, gathered as they are read and then added to a
+// table in one sort-and-merge step: the same entries in the same order as
+// adding each pair with AddColorNameIfNew, without a search per pair.
+class CColorNameBatch {
+public:
+    CColorNameBatch() = default;
+    CColorNameBatch(const CColorNameBatch&) = delete;
+    CColorNameBatch& operator=(const CColorNameBatch&) = delete;
+    ~CColorNameBatch();
+
+    // text must not be empty.
+    void Add(std::uint32_t color, std::u16string_view text);
+    // Adds the pairs the table lacks, each once, and forgets them all.
+    void AddTo(jx_SORTEDCOLLECTION* table);
+
+private:
+    // The color beside its entry: sorting compares colors without reading
+    // the entries, which lie all over the heap.
+    struct Pending {
+        std::uint32_t color;
+        ColorNameEntry* entry;
+    };
+    std::vector<Pending> pending;
+};
+
 // The first name of a color in table order, or null.
 const char16_t* FirstColorName(const jx_SORTEDCOLLECTION* table, std::uint32_t color);
 

@@ -107,8 +107,8 @@ bool LoadPalette(const std::u16string& file, LoadedPalette& palette, ToolHost& h
 // a color may have a great many names, on a great many slots).
 std::string NamesOf(const jx_SORTEDCOLLECTION* names, std::uint32_t color)
 {
-    const ColorNameEntry key{color, nullptr, {}};
-    const ColorNameEntry next{color + 1, nullptr, {}};
+    const ColorNameEntry key{color, nullptr};
+    const ColorNameEntry next{color + 1, nullptr};
     int first = 0;
     int end = 0;
     if (!names->Search(&key, &first))

@@ -105,6 +105,7 @@ void ReadVersion2Swatches(jx_STREAM* stream, int count, jx_COLLECTION* colors, j
                           PaletteHost& host)
 {
     AcoSwatch swatch{};
+    CColorNameBatch batch;
     for (int i = 0; i < count && ReadSwatch(stream, swatch); ++i) {
         stream->ReadWord(); // the length's high word is not used
         const int length = stream->ReadWord();
@@ -116,8 +117,9 @@ void ReadVersion2Swatches(jx_STREAM* stream, int count, jx_COLLECTION* colors, j
         // repeats a named swatch (the same color in two groups of an export)
         // would otherwise show the name twice in the color's tooltip.
         if (!name.empty())
-            AddColorNameIfNew(names, color, name.c_str());
+            batch.Add(color, name);
     }
+    batch.AddTo(names);
 }
 
 void WriteSwatch(jx_STREAM* stream, const AcoSwatch& swatch)

@@ -99,6 +99,7 @@ void ReadGimpPalette(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTI
     char line[kLineBytes];
     if (!stream->ReadLine(line, kLineBytes) || std::strncmp(line, kMagic, kMagicLength) != 0)
         return;
+    CColorNameBatch batch;
     while (stream->ReadLine(line, kLineBytes)) {
         if (line[0] == '#')
             continue;
@@ -118,8 +119,9 @@ void ReadGimpPalette(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTI
         AppendColor(colors, color);
         if (*name) {
             char16_t wide[kNameUnits];
-            Utf8ToUtf16Buffer(name, wide, kNameUnits);
-            AddColorNameIfNew(names, color, wide);
+            const int units = Utf8ToUtf16Buffer(name, wide, kNameUnits);
+            batch.Add(color, std::u16string_view(wide, static_cast<std::size_t>(units)));
         }
     }
+    batch.AddTo(names);
 }

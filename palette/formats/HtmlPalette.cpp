@@ -139,6 +139,7 @@ void ReadHtmlPalette(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTI
     jx_XMLNODE* table = FindElement(document.get(), u"table");
     if (!table)
         return;
+    CColorNameBatch batch;
     ForEachRow(table, [&](jx_XMLNODE* row) {
         for (jx_XMLNODE* cell = NextChildNamed(row, u"td", nullptr); cell; cell = NextChildNamed(row, u"td", cell)) {
             const jx_XMLATTRIBUTE* bgcolor = cell->GetAttribute(u"bgcolor");
@@ -150,7 +151,8 @@ void ReadHtmlPalette(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTI
             AppendColor(colors, color);
             const std::u16string name = CellName(cell);
             if (!name.empty())
-                AddColorNameIfNew(names, color, name.c_str());
+                batch.Add(color, name);
         }
     });
+    batch.AddTo(names);
 }

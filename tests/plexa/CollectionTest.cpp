@@ -150,6 +150,28 @@ TEST_F(SortedCollection, ManyItemsInShuffledOrderStaySortedAcrossStorageBlocks)
     sorted->Release();
 }
 
+TEST_F(SortedCollection, SortedRunsAreAppendedOrMergedAfterTheirEquals)
+{
+    jx_SORTEDCOLLECTION* sorted = jx_SORTEDCOLLECTION::Create(CompareTens, 32, 16);
+    std::vector<void*> first;
+    for (std::intptr_t i = 0; i < 1500; ++i)
+        first.push_back(Item(i * 20));
+    EXPECT_EQ(sorted->AddSorted(first.data(), 1500), 1500);
+    // Between, after and equal to held items (31 after 30).
+    void* between[] = {Item(10), Item(31), Item(50), Item(29995), Item(40000)};
+    EXPECT_EQ(sorted->AddSorted(between, 5), 5);
+    ASSERT_EQ(sorted->Count(), 1505);
+    const std::vector<std::intptr_t> held = Contents(*sorted);
+    EXPECT_EQ(std::vector<std::intptr_t>(held.begin(), held.begin() + 7),
+              (std::vector<std::intptr_t>{0, 10, 20, 31, 40, 50, 60}));
+    EXPECT_EQ(std::vector<std::intptr_t>(held.end() - 3, held.end()),
+              (std::vector<std::intptr_t>{29980, 29995, 40000}));
+    int index = -1;
+    EXPECT_TRUE(sorted->Search(Item(29980), &index));
+    EXPECT_EQ(index, 1502);
+    sorted->Release();
+}
+
 TEST_F(Collection, AppendsAndRemovesAcrossStorageBlocks)
 {
     jx_COLLECTION* collection = jx_COLLECTION::Create(4, 4);

@@ -43,6 +43,16 @@ void BlockList::Insert(int index, void* item)
     }
 }
 
+void BlockList::Append(void* item)
+{
+    if (blocks.empty() || static_cast<int>(blocks.back().size()) >= kMaxBlock) {
+        blocks.emplace_back().reserve(kMaxBlock);
+        starts.push_back(count);
+    }
+    blocks.back().push_back(item);
+    ++count;
+}
+
 void* BlockList::Remove(int index)
 {
     const int block = BlockOf(index);

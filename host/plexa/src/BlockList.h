@@ -12,6 +12,9 @@ public:
     int Count() const { return count; }
     void* At(int index) const;
     void Insert(int index, void* item);
+    // Adds an item at the end: full blocks are left as they are, so a list
+    // filled in order has no half-empty blocks.
+    void Append(void* item);
     void* Remove(int index);
     // Calls visit for every item in order, then empties the list.
     template <typename Visit> void Clear(Visit visit);

@@ -90,6 +90,40 @@ int jx_SORTEDCOLLECTION::Add(void* item)
     return index;
 }
 
+int jx_SORTEDCOLLECTION::AddSorted(void* const* added, int count)
+{
+    if (!added || count <= 0)
+        return 0;
+    const int held = items->Count();
+    // All after the held items: appended where they are.
+    if (held == 0 || compare(items->At(held - 1), added[0], nullptr) <= 0) {
+        int appended = 0;
+        try {
+            for (; appended < count; ++appended)
+                items->Append(added[appended]);
+        } catch (const std::bad_alloc&) {
+        }
+        return appended;
+    }
+    // Else merged into a new list that replaces the old one only when whole.
+    try {
+        BlockList merged;
+        int next = 0;
+        for (int i = 0; i < held; ++i) {
+            void* item = items->At(i);
+            for (; next < count && compare(added[next], item, nullptr) < 0; ++next)
+                merged.Append(added[next]);
+            merged.Append(item);
+        }
+        for (; next < count; ++next)
+            merged.Append(added[next]);
+        *items = std::move(merged);
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+    return count;
+}
+
 bool jx_SORTEDCOLLECTION::Search(const void* key, int* index) const
 {
     const int lower = Bound(key, false);

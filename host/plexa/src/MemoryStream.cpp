@@ -68,3 +68,25 @@ int MemoryStream::GetFileName(char16_t* buffer, int bufferSize, int) { return Co
 int MemoryStream::ReadByte() { return position < size ? Data()[position++] : -1; }
 
 const unsigned char* MemoryStream::Data() const { return view ? view : owned.data(); }
+
+int MemoryStream::ReadLine(char* buffer, int size)
+{
+    if (position >= this->size) {
+        if (buffer && size > 0)
+            buffer[0] = 0;
+        return 0;
+    }
+    const unsigned char* start = Data() + position;
+    const auto rest = static_cast<std::size_t>(this->size - position);
+    const auto* newline = static_cast<const unsigned char*>(std::memchr(start, '\n', rest));
+    const std::size_t length = newline ? static_cast<std::size_t>(newline - start) : rest;
+    position += static_cast<std::int32_t>(length + (newline ? 1 : 0));
+    if (!buffer || size <= 0)
+        return 1;
+    std::size_t kept = std::min(length, static_cast<std::size_t>(size - 1));
+    std::memcpy(buffer, start, kept);
+    if (kept > 0 && buffer[kept - 1] == '\r')
+        --kept;
+    buffer[kept] = 0;
+    return 1;
+}

@@ -20,6 +20,9 @@ public:
     int Write(const void* buffer, int count) override;
     bool IsEOF() override;
     int GetFileName(char16_t* buffer, int size, int flags) override;
+    // As every stream reads lines, by searching the bytes instead of taking
+    // them one call at a time.
+    int ReadLine(char* buffer, int size) override;
 
 private:
     ~MemoryStream() = default;

@@ -54,6 +54,12 @@ public:
     void AllowDuplicates(int allow);
     // Inserts in order.
     int Add(void* item) override;
+    // Adds count items that are in order already (each equal to or after
+    // the one before), in one pass instead of a search each; items equal
+    // to held ones go after them, also when duplicates are refused. Answers
+    // how many of the first items were added: all, or fewer when memory
+    // ran out (the rest are not the collection's).
+    int AddSorted(void* const* added, int count);
     // Binary search with compare(key, item). Found: *index is the lowest
     // index among equal items. Not found: *index is where key would go.
     bool Search(const void* key, int* index) const override;
