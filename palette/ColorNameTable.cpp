@@ -50,6 +50,10 @@ bool ContainsPair(const jx_SORTEDCOLLECTION* table, const ColorNameEntry& key)
     return false;
 }
 
+// Colors are sorted twelve bits at a time: two passes over the names.
+constexpr int kRadixBits = 12;
+constexpr std::size_t kRadixBuckets = std::size_t{1} << kRadixBits;
+
 // Made-up gray names fit in this many units.
 constexpr int kGrayNameUnits = 50;
 
@@ -151,27 +155,60 @@ void CColorNameBatch::Add(std::uint32_t color, std::u16string_view text)
     entry.release();
 }
 
-void CColorNameBatch::AddTo(jx_SORTEDCOLLECTION* table)
+// Stable, so that of equal pairs the first in the file stays, as when the
+// pairs were added one by one and a pair already present was passed over.
+// Colors of 24 bits (all the readers make) are sorted by their digits, in
+// time linear in the names; then each color's names by their text.
+void CColorNameBatch::SortPending()
 {
     const auto before = [](const Pending& a, const Pending& b) {
         if (a.color != b.color)
             return static_cast<std::int32_t>(a.color - b.color) < 0;
         return CompareColorNameEntries(a.entry, b.entry, nullptr) < 0;
     };
-    // Stable: of equal pairs the first in the file stays, as when the pairs
-    // were added one by one and a pair already present was passed over.
-    std::stable_sort(pending.begin(), pending.end(), before);
+    if (std::any_of(pending.begin(), pending.end(), [](const Pending& name) { return name.color > 0xFFFFFF; })) {
+        std::stable_sort(pending.begin(), pending.end(), before);
+        return;
+    }
+    std::vector<Pending> sorted(pending.size());
+    std::vector<std::size_t> starts(kRadixBuckets + 1);
+    for (int shift = 0; shift < 24; shift += kRadixBits) {
+        std::fill(starts.begin(), starts.end(), 0);
+        for (const Pending& name : pending)
+            ++starts[(name.color >> shift & (kRadixBuckets - 1)) + 1];
+        for (std::size_t i = 1; i < starts.size(); ++i)
+            starts[i] += starts[i - 1];
+        for (const Pending& name : pending)
+            sorted[starts[name.color >> shift & (kRadixBuckets - 1)]++] = name;
+        pending.swap(sorted);
+    }
+    for (auto run = pending.begin(); run != pending.end();) {
+        const auto end =
+            std::find_if(run, pending.end(), [&](const Pending& name) { return name.color != run->color; });
+        if (end - run > 1)
+            std::stable_sort(run, end, before);
+        run = end;
+    }
+}
+
+void CColorNameBatch::AddTo(jx_SORTEDCOLLECTION* table)
+{
+    SortPending();
     std::vector<void*> kept;
     kept.reserve(pending.size());
     const bool tableHadNames = table->Count() > 0;
+    const Pending* last = nullptr;
     for (const Pending& name : pending) {
-        const auto* last = kept.empty() ? nullptr : static_cast<const ColorNameEntry*>(kept.back());
-        const bool repeated = (last && last->color == name.color && SameText(last->text, name.entry->text)) ||
+        // Texts are read only for names of one color: the entries lie all
+        // over the heap.
+        const bool repeated = (last && last->color == name.color && SameText(last->entry->text, name.entry->text)) ||
                               (tableHadNames && ContainsPair(table, *name.entry));
-        if (repeated)
+        if (repeated) {
             DeleteColorNameEntry(name.entry);
-        else
+        } else {
             kept.push_back(name.entry);
+            last = &name;
+        }
     }
     pending.clear();
     const int added = std::max(table->AddSorted(kept.data(), static_cast<int>(kept.size())), 0);

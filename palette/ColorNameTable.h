@@ -62,6 +62,8 @@ private:
         std::uint32_t color;
         ColorNameEntry* entry;
     };
+    void SortPending();
+
     std::vector<Pending> pending;
 };
 
