@@ -335,14 +335,23 @@ TEST_F(PaletteCommands, ASaveThatCannotReplaceItsTargetSaysSoAndKeepsTheOldFile)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(std::filesystem::path(Folder())), {}), 3);
 }
 
-TEST_F(PaletteCommands, ASaveOntoAFullDiskSaysSoAndKeepsTheOldFile)
+// A folder on a RAM disk that tests/windows/ram-disks.sh mounts, as drive
+// Z: sees it; empty when the test does not run through that script.
+std::u16string RamDiskFolder(const char* variable)
 {
-    // A RAM disk that tests/windows/full-disk.sh mounts, as drive Z: sees it.
-    const char* disk = std::getenv("PLEXA_FULL_DISK");
+    const char* disk = std::getenv(variable);
     if (!disk)
-        GTEST_SKIP() << "no full disk to save onto: run through full-disk.sh";
+        return {};
     std::u16string folder = u"Z:" + Utf8ToUtf16(disk) + u"\\";
     std::replace(folder.begin(), folder.end(), u'/', u'\\');
+    return folder;
+}
+
+TEST_F(PaletteCommands, ASaveOntoAFullDiskSaysSoAndKeepsTheOldFile)
+{
+    const std::u16string folder = RamDiskFolder("PLEXA_FULL_DISK");
+    if (folder.empty())
+        GTEST_SKIP() << "no full disk to save onto: run through ram-disks.sh";
     const std::u16string kept = folder + u"kept.gpl";
     WriteFile(kept, "GIMP Palette\n#\n9 9 9\tOld\n");
     {
@@ -390,4 +399,22 @@ TEST_F(PaletteCommands, BrokenPaletteFilesAndAFolderThatIsAFileChangeNothingThey
         Command(dialog, IDM_FIRST_CATALOG_PALETTE + 1);
     });
     EXPECT_EQ(ReadFile(file), "not a folder");
+}
+
+TEST_F(PaletteCommands, ASaveIntoAReadOnlyFolderSaysSoAndKeepsTheOldFile)
+{
+    const std::u16string folder = RamDiskFolder("PLEXA_READ_ONLY_FOLDER");
+    if (folder.empty())
+        GTEST_SKIP() << "no read-only folder to save into: run through ram-disks.sh";
+    const std::u16string kept = folder + u"kept.gpl";
+    ModalAnswers answers;
+    Run(0, 0, [&](HWND dialog) {
+        answers.ChooseFile(kept);
+        answers.Press(IDYES);
+        answers.Press(IDOK);
+        Command(dialog, IDM_SAVE_PALETTE);
+    });
+    ASSERT_FALSE(answers.messages.empty());
+    EXPECT_EQ(answers.messages.back(), u"Can't Create File");
+    EXPECT_EQ(ReadFile(kept), "GIMP Palette\n#\n9 9 9\tOld\n");
 }
