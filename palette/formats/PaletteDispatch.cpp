@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "palette/formats/AcoPalette.h"
+#include "palette/formats/AsePalette.h"
 #include "common/AsciiText.h"
 #include "palette/formats/GimpPalette.h"
 #include "palette/formats/HtmlPalette.h"
@@ -34,6 +35,10 @@ PaletteFormat ReaderFormatForContent(const unsigned char* bytes, int count)
         return PaletteFormat::Aco;
     if (count >= 12 && std::memcmp(bytes, "GIMP Palette", 12) == 0)
         return PaletteFormat::Gimp;
+    // Formats beyond the picker's three are recognised after those and
+    // before the markup that takes everything else.
+    if (IsAseFile(bytes, count))
+        return PaletteFormat::Ase;
     return PaletteFormat::Html;
 }
 
@@ -49,6 +54,7 @@ bool SavePaletteStream(jx_STREAM* stream, const CPaletteSlots& slots, const jx_S
     case PaletteFormat::Aco:
         WriteAcoPalette(stream, slots, names);
         return true;
+    case PaletteFormat::Ase: // read by content only: no file name chooses it
     case PaletteFormat::Html:
         return WriteHtmlPalette(stream, slots, names, host);
     }
@@ -74,6 +80,9 @@ PaletteRead ReadPaletteStream(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTE
             break;
         case PaletteFormat::Gimp:
             ReadGimpPalette(stream, colors, names);
+            break;
+        case PaletteFormat::Ase:
+            ReadAsePalette(stream, colors, names, host);
             break;
         case PaletteFormat::Html:
             ReadHtmlPalette(stream, colors, names, host);

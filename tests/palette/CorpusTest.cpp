@@ -92,8 +92,54 @@ TEST_F(Corpus, HtmlTablesInsideMarkdownGiveTheirCells)
         EXPECT_GT(ReadCorpusFile(file).result.colors.size(), 10u) << file;
 }
 
-TEST_F(Corpus, OtherFormatsPassThroughWithoutHarm)
+TEST_F(Corpus, EverySwatchExchangeFileGivesItsColors)
 {
-    for (const fs::path& file : CorpusFiles("ase"))
-        ReadCorpusFile(file);
+    for (const fs::path& file : CorpusFiles("ase")) {
+        const CorpusRead read = ReadCorpusFile(file);
+        // One file holds nothing but an empty group.
+        EXPECT_EQ(read.result.colors.empty(), file.filename() == "gh-nsfmc_swatch__tests__empty white folder.ase")
+            << file;
+        EXPECT_TRUE(read.reports.empty()) << file;
+    }
+}
+
+// Colors and names worked out from the files' bytes: big-endian floats, RGB
+// and gray rounded to the nearest byte, CMYK and LAB through the swatch
+// conversions of the color code (ink c + k, then 1 - x, truncated; L as a
+// fraction of 100).
+TEST_F(Corpus, SwatchExchangeFilesGiveTheColorsTheirBytesHold)
+{
+    const auto read = [](const char* name) {
+        return ReadCorpusFile(kCorpus / "ase" / (std::string("gh-") + name)).result;
+    };
+    // Packed words: blue, green, red.
+    const auto hex = [](const std::vector<std::uint32_t>& colors) {
+        std::vector<std::string> texts;
+        char text[8];
+        for (const std::uint32_t color : colors) {
+            std::snprintf(text, sizeof text, "%06x", color == EMPTY_SLOT ? 0xEEEEEE : color);
+            texts.push_back(text);
+        }
+        return texts;
+    };
+    const std::string dagronf = "dagronf_ColorPaletteCodable__Tests__ColorPaletteCodableTests__resources__palette__ase__";
+    // RGB, CMYK and LAB; global and spot swatches.
+    const ReadResult simple = read((dagronf + "palette_simple.ase").c_str());
+    EXPECT_EQ(hex(simple.colors), (std::vector<std::string>{"22ff00", "26cc7c", "07ad10"}));
+    EXPECT_EQ(simple.names, (std::vector<std::string>{"07ad10:PANTONE 802 C", "22ff00:Greenville RGB",
+                                                      "26cc7c:Greenville CMYK"}));
+    // A group that never ends, names that spell their own colors: 174/255
+    // stays 174.
+    const ReadResult argyle = read((dagronf + "argyle-socks.ase").c_str());
+    EXPECT_EQ(hex(argyle.colors), (std::vector<std::string>{"69bbae", "112129", "d1f4f7", "ffecad", "064427"}));
+    EXPECT_EQ(argyle.names.front(), "064427:#274406");
+    // Names of no length; a version 0.1 header.
+    const ReadResult raspberry = read((dagronf + "Raspberry.ase").c_str());
+    EXPECT_EQ(hex(raspberry.colors), (std::vector<std::string>{"170573", "6045f4", "dfd144", "a7a432", "69701e"}));
+    EXPECT_TRUE(raspberry.names.empty());
+    EXPECT_EQ(hex(read((dagronf + "unsupported_version.ase").c_str()).colors),
+              (std::vector<std::string>{"722e0e", "7ab3ef", "db9834"}));
+    // Gray, inside a group.
+    const ReadResult sampler = read("nsfmc_swatch__tests__sampler.ase");
+    EXPECT_EQ(hex(sampler.colors), (std::vector<std::string>{"ffffff", "3200c8", "bff4ff", "f1f1f1", "21a3f1"}));
 }
