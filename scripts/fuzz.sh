@@ -3,7 +3,7 @@
 # and UndefinedBehaviorSanitizer, on inputs of up to 1 MB (large enough to
 # show work that grows faster than the input: any input taking over 10 s is
 # a finding):
-#   scripts/fuzz.sh FuzzGimpReader|FuzzAcoReader|FuzzAseReader|FuzzHtmlReader|FuzzXmlParser MINUTES
+#   scripts/fuzz.sh FuzzGimpReader|FuzzAcoReader|FuzzAseReader|FuzzPlainReader|FuzzHtmlReader|FuzzXmlParser MINUTES
 # The growing corpus stays in build/fuzz/corpus/TARGET; crashes are written
 # to build/fuzz/crashes/. Replay a crash with: build/fuzz/fuzz/TARGET FILE
 set -euo pipefail
@@ -19,6 +19,7 @@ case "$target" in
     FuzzGimpReader) seeds=gimp ;;
     FuzzAcoReader) seeds=aco ;;
     FuzzAseReader) seeds=ase ;;
+    FuzzPlainReader) seeds=plain ;;
     FuzzHtmlReader) seeds=html ;;
     FuzzXmlParser) seeds=xml ;;
     *) echo "unknown fuzz target: $target" >&2; exit 2 ;;

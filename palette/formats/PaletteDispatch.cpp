@@ -9,6 +9,7 @@
 #include "common/AsciiText.h"
 #include "palette/formats/GimpPalette.h"
 #include "palette/formats/HtmlPalette.h"
+#include "palette/formats/PlainPalettes.h"
 #include "common/PathNames.h"
 
 namespace {
@@ -39,6 +40,8 @@ PaletteFormat ReaderFormatForContent(const unsigned char* bytes, int count)
     // before the markup that takes everything else.
     if (IsAseFile(bytes, count))
         return PaletteFormat::Ase;
+    if (PlainFormatForContent(bytes, count) != PlainFormat::None)
+        return PaletteFormat::Plain;
     return PaletteFormat::Html;
 }
 
@@ -54,7 +57,8 @@ bool SavePaletteStream(jx_STREAM* stream, const CPaletteSlots& slots, const jx_S
     case PaletteFormat::Aco:
         WriteAcoPalette(stream, slots, names);
         return true;
-    case PaletteFormat::Ase: // read by content only: no file name chooses it
+    case PaletteFormat::Ase: // read by content only: no file name chooses these
+    case PaletteFormat::Plain:
     case PaletteFormat::Html:
         return WriteHtmlPalette(stream, slots, names, host);
     }
@@ -83,6 +87,9 @@ PaletteRead ReadPaletteStream(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTE
             break;
         case PaletteFormat::Ase:
             ReadAsePalette(stream, colors, names, host);
+            break;
+        case PaletteFormat::Plain:
+            ReadPlainPalette(stream, PlainFormatForContent(bytes, count), colors);
             break;
         case PaletteFormat::Html:
             ReadHtmlPalette(stream, colors, names, host);

@@ -8,14 +8,14 @@
 #include "plexa/jx_COLLECTION.h"
 #include "plexa/jx_STREAM.h"
 
-enum class PaletteFormat { Gimp, Aco, Ase, Html };
+enum class PaletteFormat { Gimp, Aco, Ase, Plain, Html };
 
 // ".gpl" or no extension: GIMP; ".aco": swatch file; anything else: HTML.
 // Extensions compare without case; a '.' in a folder name is no extension.
 PaletteFormat WriterFormatForFileName(const char16_t* fileName);
 
 // Bytes 00 01 or 00 02: swatch file; "GIMP Palette": GIMP; "ASEF": swatch
-// exchange file; else HTML.
+// exchange file; JASC-PAL, RIFF, Paint.NET or a hex list: plain; else HTML.
 PaletteFormat ReaderFormatForContent(const unsigned char* bytes, int count);
 
 // Fewer bytes than this are no palette: the stream is left unread.
