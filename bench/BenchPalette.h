@@ -1,12 +1,13 @@
 // The palette the load benchmarks read: `count` distinct colors in
 // scrambled order, each with a name of its own, written in the format the
-// file name asks for.
+// file name asks for (.ase: a swatch exchange file).
 #pragma once
 
 #include <string>
 
 #include "palette/ColorNameTable.h"
 #include "palette/PaletteSlots.h"
+#include "palette/formats/AsePalette.h"
 #include "palette/formats/PaletteDispatch.h"
 #include "plexa/HostStreams.h"
 #include "plexa/jx_REF.h"
@@ -24,6 +25,9 @@ inline jx_REF<jx_STREAM> MakeBenchPalette(int count, const char16_t* fileName, P
         names->Add(MakeColorNameEntry(color, name.c_str()));
     }
     jx_REF<jx_STREAM> stream(CreateMemoryStream(fileName));
-    SavePaletteStream(stream.get(), slots, names.get(), host);
+    if (std::u16string_view(fileName).ends_with(u".ase"))
+        WriteAsePalette(stream.get(), slots, names.get());
+    else
+        SavePaletteStream(stream.get(), slots, names.get(), host);
     return stream;
 }

@@ -143,7 +143,7 @@ int main(int argc, char** argv)
     mallopt(M_MMAP_THRESHOLD, 1 << 30);
     BenchHost host;
     std::printf("%-6s %10s %12s %12s\n", "format", "colors", "load ms", "x previous");
-    for (const char16_t* fileName : {u"bench.gpl", u"bench.aco", u"bench.html"}) {
+    for (const char16_t* fileName : {u"bench.gpl", u"bench.aco", u"bench.ase", u"bench.html"}) {
         double previous = 0;
         // A swatch file counts its swatches in 16 bits: 65,535 at most.
         const bool aco = std::u16string(fileName).ends_with(u".aco");

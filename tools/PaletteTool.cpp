@@ -5,7 +5,9 @@
 
 #include "common/Utf8.h"
 #include "palette/ColorNameTable.h"
+#include "common/AsciiText.h"
 #include "palette/formats/AcoPalette.h"
+#include "palette/formats/AsePalette.h"
 #include "palette/formats/PaletteDispatch.h"
 #include "palette/formats/PaletteLists.h"
 #include "plexa/HostStreams.h"
@@ -15,8 +17,8 @@
 
 namespace {
 
-constexpr char kUsage[] = "usage: palette show FILE\n"
-                          "       palette convert IN OUT   (OUT's extension: .gpl, .aco, anything else HTML)\n"
+constexpr char kUsage[] = "usage: palette show [--json] FILE\n"
+                          "       palette convert IN OUT   (OUT's extension: .gpl, .aco, .ase, anything else HTML)\n"
                           "FILE and IN may be - for standard input, OUT - for standard output (GIMP text).\n";
 constexpr int kErrorTextBytes = 256;
 // A slot shows this many of its color's names, each cut to this many characters.
@@ -136,6 +138,56 @@ int Finish(int code, std::FILE* out, std::FILE* err)
     return code;
 }
 
+// A JSON string: quotes, backslashes and control characters escaped, the
+// rest as UTF-8.
+std::string JsonString(std::u16string_view text)
+{
+    std::string json = "\"";
+    for (const char c : Utf16ToUtf8(text)) {
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            json += escaped;
+        } else {
+            json += c;
+        }
+    }
+    return json + '"';
+}
+
+// Every slot as {"index", "hex" (null when empty), "names"}, for scripts.
+int ShowJson(const std::u16string& file, std::FILE* out, std::FILE* err)
+{
+    ToolHost host;
+    LoadedPalette palette;
+    if (!LoadPalette(file, palette, host, err))
+        return 1;
+    std::fprintf(out, "{\"file\": %s, \"slots\": [", JsonString(file).c_str());
+    for (int i = 0; i < palette.slots.Count() && !std::ferror(out); ++i) {
+        const std::uint32_t value = palette.slots.At(i);
+        std::string names;
+        if (value != EMPTY_SLOT) {
+            const ColorNameEntry key{value, nullptr};
+            int index = 0;
+            for (bool found = palette.names->Search(&key, &index); found && index < palette.names->Count(); ++index) {
+                const auto* entry = static_cast<const ColorNameEntry*>(palette.names->At(index));
+                if (entry->color != value)
+                    break;
+                names += (names.empty() ? "" : ", ") + JsonString(entry->text ? entry->text : u"");
+            }
+        }
+        char hex[16] = "null";
+        if (value != EMPTY_SLOT)
+            std::snprintf(hex, sizeof hex, "\"#%02x%02x%02x\"", value & 0xFF, value >> 8 & 0xFF, value >> 16 & 0xFF);
+        std::fprintf(out, "%s\n  {\"index\": %d, \"hex\": %s, \"names\": [%s]}", i ? "," : "", i, hex, names.c_str());
+    }
+    std::fputs("\n]}\n", out);
+    return Finish(0, out, err);
+}
+
 int Show(const std::u16string& file, std::FILE* out, std::FILE* err)
 {
     ToolHost host;
@@ -188,7 +240,13 @@ int Convert(const std::u16string& source, const std::u16string& target, std::FIL
         std::fprintf(err, "palette: cannot write %s: %s\n", targetName.c_str(), Why(error).c_str());
         return 1;
     }
-    if (!SavePaletteStream(file.get(), palette.slots, palette.names.get(), host)) {
+    // The tool alone writes swatch exchange files; the picker keeps to its three formats.
+    const bool ase =
+        target.size() >= 4 &&
+        EqualsIgnoringAsciiCase(std::u16string_view(target).substr(target.size() - 4), std::u16string_view(u".ase"));
+    if (ase)
+        WriteAsePalette(file.get(), palette.slots, palette.names.get());
+    else if (!SavePaletteStream(file.get(), palette.slots, palette.names.get(), host)) {
         std::fprintf(err, "palette: not enough memory to write %s\n", targetName.c_str());
         return 1;
     }
@@ -206,6 +264,8 @@ int RunPaletteTool(const std::vector<std::u16string>& args, std::FILE* out, std:
     try {
         if (args.size() == 2 && args[0] == u"show")
             return Show(args[1], out, err);
+        if (args.size() == 3 && args[0] == u"show" && args[1] == u"--json")
+            return ShowJson(args[2], out, err);
         if (args.size() == 3 && args[0] == u"convert")
             return Convert(args[1], args[2], out, err);
     } catch (const std::bad_alloc&) {

@@ -19,6 +19,8 @@ constexpr int kHeaderBytes = 12;
 constexpr int kBlockHeaderBytes = 6;
 constexpr std::uint16_t kGroupStart = 0xC001;
 constexpr std::uint16_t kSwatch = 0x0001;
+constexpr std::uint16_t kNormalSwatch = 2;
+constexpr std::size_t kLongestName = 65534;
 // No real swatch block comes near this; a longer one is stepped over unread.
 constexpr std::uint32_t kLongestReadBlock = 1 << 20;
 
@@ -40,8 +42,8 @@ public:
     {
         if (!Has(4))
             return false;
-        const std::uint32_t word = static_cast<std::uint32_t>(bytes[at]) << 24 | bytes[at + 1] << 16 |
-                                   bytes[at + 2] << 8 | bytes[at + 3];
+        const std::uint32_t word =
+            static_cast<std::uint32_t>(bytes[at]) << 24 | bytes[at + 1] << 16 | bytes[at + 2] << 8 | bytes[at + 3];
         std::memcpy(&value, &word, sizeof value);
         at += 4;
         return true;
@@ -133,6 +135,42 @@ void StartRow(jx_COLLECTION* colors)
 
 } // namespace
 
+void WriteAsePalette(jx_STREAM* stream, const CPaletteSlots& slots, const jx_SORTEDCOLLECTION* names)
+{
+    const int last = slots.LastUsed();
+    const auto count = static_cast<std::uint32_t>(last + 1);
+    stream->SetWordOrder(kWordOrderBigEndian);
+    stream->Write(kMagic, sizeof kMagic);
+    const auto word32 = [stream](std::uint32_t value) {
+        stream->WriteWord(static_cast<std::uint16_t>(value >> 16));
+        stream->WriteWord(static_cast<std::uint16_t>(value & 0xFFFF));
+    };
+    stream->WriteWord(1);
+    stream->WriteWord(0);
+    word32(count);
+    for (int i = 0; i <= last; ++i) {
+        const std::uint32_t value = slots.At(i);
+        const char16_t* found = value == EMPTY_SLOT ? nullptr : FirstColorName(names, value);
+        // A name's length is a 16-bit count with the terminator.
+        const std::u16string_view name = std::u16string_view(found ? found : u"").substr(0, kLongestName);
+        const std::uint32_t color = value == EMPTY_SLOT ? 0 : value;
+        stream->WriteWord(kSwatch);
+        word32(static_cast<std::uint32_t>(2 + 2 * (name.size() + 1) + 4 + 3 * 4 + 2));
+        stream->WriteWord(static_cast<std::uint16_t>(name.size() + 1));
+        for (const char16_t unit : name)
+            stream->WriteWord(unit);
+        stream->WriteWord(0);
+        stream->Write("RGB ", 4);
+        for (int shift = 0; shift < 24; shift += 8) {
+            const float component = static_cast<float>(color >> shift & 0xFF) / 255.0f;
+            std::uint32_t bits = 0;
+            std::memcpy(&bits, &component, sizeof bits);
+            word32(bits);
+        }
+        stream->WriteWord(kNormalSwatch);
+    }
+}
+
 bool IsAseFile(const unsigned char* bytes, int count)
 {
     return count >= 4 && std::memcmp(bytes, kMagic, sizeof kMagic) == 0;
@@ -169,7 +207,7 @@ void ReadAsePalette(jx_STREAM* stream, jx_COLLECTION* colors, jx_SORTEDCOLLECTIO
         std::uint32_t color = 0;
         if (type != kSwatch || !block.Name(name) || !block.Text(4, model) || !SwatchColor(block, model, color))
             continue;
-        AppendColor(colors, color);
+        AppendColor(colors, color == 0 && name.empty() ? EMPTY_SLOT : color);
         if (!name.empty())
             batch.Add(color, name);
     }

@@ -6,12 +6,18 @@
 // 16-bit kind (global, spot or process), which this reader does not need.
 #pragma once
 
+#include "palette/PaletteSlots.h"
 #include "palette/formats/PaletteHost.h"
 #include "plexa/jx_COLLECTION.h"
 #include "plexa/jx_STREAM.h"
 
 // True for the first bytes of a swatch exchange file.
 bool IsAseFile(const unsigned char* bytes, int count);
+
+// Writes the slots up to the last used one as RGB swatches (each slot's
+// color's first name; empty slots as black without a name, read back as
+// empty, as the other formats do).
+void WriteAsePalette(jx_STREAM* stream, const CPaletteSlots& slots, const jx_SORTEDCOLLECTION* names);
 
 // Appends a color per swatch and each new pair of color and name. Each
 // group starts a new row of the shelf. Blocks are stepped over by their

@@ -96,6 +96,23 @@ TEST_F(PaletteTool, ConvertsThroughEveryFormatAndBack)
     EXPECT_FALSE(fs::exists(folder / "c.palette-tmp"));
 }
 
+TEST_F(PaletteTool, SwatchExchangeFilesRoundTripAndJsonListsTheSlots)
+{
+    // Through a swatch exchange file and back is the same as GIMP to GIMP.
+    ASSERT_EQ(RunTool({u"convert", Path("in.gpl"), Path("direct.gpl")}).code, 0);
+    ASSERT_EQ(RunTool({u"convert", Path("in.gpl"), Path("x.ASE")}).code, 0);
+    ASSERT_EQ(RunTool({u"convert", Path("x.ASE"), Path("back.gpl")}).code, 0);
+    EXPECT_EQ(FileText(folder / "x.ASE").substr(0, 4), "ASEF");
+    const auto body = [](const std::string& text) { return text.substr(text.find("#\n")); };
+    EXPECT_EQ(body(FileText(folder / "back.gpl")), body(FileText(folder / "direct.gpl")));
+
+    const ToolRun json = RunTool({u"show", u"--json", Path("in.gpl")});
+    EXPECT_EQ(json.code, 0);
+    EXPECT_NE(json.out.find("{\"index\": 0, \"hex\": \"#ff0000\", \"names\": [\"Red\"]}"), std::string::npos);
+    EXPECT_NE(json.out.find("{\"index\": 1, \"hex\": null, \"names\": []}"), std::string::npos);
+    EXPECT_NE(json.out.find("\"names\": [\"Azure\", \"Sky\"]}\n]}\n"), std::string::npos);
+}
+
 // Whether an error line names its file and says why, in one line.
 bool SaysWhy(const ToolRun& run, const std::string& start)
 {
@@ -239,6 +256,6 @@ TEST_F(PaletteTool, WrongUsagePrintsTheUsage)
          std::vector<std::vector<std::u16string>>{{}, {u"show"}, {u"convert", u"a"}, {u"list", u"a"}}) {
         const ToolRun run = RunTool(args);
         EXPECT_EQ(run.code, 2);
-        EXPECT_EQ(run.err.rfind("usage: palette show FILE", 0), 0u);
+        EXPECT_EQ(run.err.rfind("usage: palette show [--json] FILE", 0), 0u);
     }
 }
