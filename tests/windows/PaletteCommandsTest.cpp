@@ -141,6 +141,19 @@ private:
 
 class PaletteCommands : public DialogRunner {
 protected:
+    // Saves the shelf over path through the file dialog, confirming the
+    // replacement; answers the last message box shown.
+    std::u16string SaveOverAFileThatExists(const std::u16string& path)
+    {
+        ModalAnswers answers;
+        Run(0, 0, [&](HWND dialog) {
+            answers.ChooseFile(path);
+            answers.Press(IDYES);
+            answers.Press(IDOK);
+            Command(dialog, IDM_SAVE_PALETTE);
+        });
+        return answers.messages.empty() ? u"" : answers.messages.back();
+    }
     PaletteCommands() { Core()->WriteSettingInt(&kPickerSettingsSection, "SizeMode", 0); }
     std::u16string Folder() const { return picker.host.UserFolder().File(u"Palettes\\"); }
     std::u16string DefaultPalette() const { return Folder() + u"Default palette.gpl"; }
@@ -321,16 +334,9 @@ TEST_F(PaletteCommands, ASaveThatCannotReplaceItsTargetSaysSoAndKeepsTheOldFile)
     Prepare(u"kept.gpl", "GIMP Palette\n#\n9 9 9\tOld\n");
     const std::u16string kept = Folder() + u"kept.gpl";
     SetFileAttributesW(std::filesystem::path(kept).c_str(), FILE_ATTRIBUTE_READONLY);
-    ModalAnswers answers;
-    Run(0, 0, [&](HWND dialog) {
-        answers.ChooseFile(kept);
-        answers.Press(IDYES); // replace the file that exists
-        answers.Press(IDOK);  // the error
-        Command(dialog, IDM_SAVE_PALETTE);
-    });
+    const std::u16string message = SaveOverAFileThatExists(kept);
     SetFileAttributesW(std::filesystem::path(kept).c_str(), FILE_ATTRIBUTE_NORMAL);
-    ASSERT_EQ(answers.messages.size(), 2u);
-    EXPECT_EQ(answers.messages.back(), u"Can't Create File");
+    EXPECT_EQ(message, u"Can't Create File");
     EXPECT_EQ(ReadFile(kept), "GIMP Palette\n#\n9 9 9\tOld\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(std::filesystem::path(Folder())), {}), 3);
 }
@@ -360,15 +366,7 @@ TEST_F(PaletteCommands, ASaveOntoAFullDiskSaysSoAndKeepsTheOldFile)
         while (filler.write(block.data(), static_cast<std::streamsize>(block.size())) && filler.flush()) {
         }
     }
-    ModalAnswers answers;
-    Run(0, 0, [&](HWND dialog) {
-        answers.ChooseFile(kept);
-        answers.Press(IDYES);
-        answers.Press(IDOK);
-        Command(dialog, IDM_SAVE_PALETTE);
-    });
-    ASSERT_FALSE(answers.messages.empty());
-    EXPECT_EQ(answers.messages.back(), u"Can't Create File");
+    EXPECT_EQ(SaveOverAFileThatExists(kept), u"Can't Create File");
     EXPECT_EQ(ReadFile(kept), "GIMP Palette\n#\n9 9 9\tOld\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(std::filesystem::path(folder)), {}), 2);
 }
@@ -407,14 +405,6 @@ TEST_F(PaletteCommands, ASaveIntoAReadOnlyFolderSaysSoAndKeepsTheOldFile)
     if (folder.empty())
         GTEST_SKIP() << "no read-only folder to save into: run through ram-disks.sh";
     const std::u16string kept = folder + u"kept.gpl";
-    ModalAnswers answers;
-    Run(0, 0, [&](HWND dialog) {
-        answers.ChooseFile(kept);
-        answers.Press(IDYES);
-        answers.Press(IDOK);
-        Command(dialog, IDM_SAVE_PALETTE);
-    });
-    ASSERT_FALSE(answers.messages.empty());
-    EXPECT_EQ(answers.messages.back(), u"Can't Create File");
+    EXPECT_EQ(SaveOverAFileThatExists(kept), u"Can't Create File");
     EXPECT_EQ(ReadFile(kept), "GIMP Palette\n#\n9 9 9\tOld\n");
 }
