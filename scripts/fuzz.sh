@@ -3,7 +3,9 @@
 # and UndefinedBehaviorSanitizer, on inputs of up to 1 MB (large enough to
 # show work that grows faster than the input: any input taking over 10 s is
 # a finding):
-#   scripts/fuzz.sh FuzzGimpReader|FuzzAcoReader|FuzzAseReader|FuzzPlainReader|FuzzHtmlReader|FuzzXmlParser MINUTES
+#   scripts/fuzz.sh TARGET MINUTES
+# TARGET: FuzzGimpReader, FuzzAcoReader, FuzzAseReader, FuzzJascReader, FuzzRiffReader,
+# FuzzPaintNetReader, FuzzHexListReader, FuzzHtmlReader or FuzzXmlParser.
 # The growing corpus stays in build/fuzz/corpus/TARGET; crashes are written
 # to build/fuzz/crashes/. Replay a crash with: build/fuzz/fuzz/TARGET FILE
 set -euo pipefail
@@ -19,7 +21,10 @@ case "$target" in
     FuzzGimpReader) seeds=gimp ;;
     FuzzAcoReader) seeds=aco ;;
     FuzzAseReader) seeds=ase ;;
-    FuzzPlainReader) seeds=plain ;;
+    FuzzJascReader) seeds=jasc ;;
+    FuzzRiffReader) seeds=riff ;;
+    FuzzPaintNetReader) seeds=paintnet ;;
+    FuzzHexListReader) seeds=hexlist ;;
     FuzzHtmlReader) seeds=html ;;
     FuzzXmlParser) seeds=xml ;;
     *) echo "unknown fuzz target: $target" >&2; exit 2 ;;
