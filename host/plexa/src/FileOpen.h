@@ -5,18 +5,20 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Binary mode, for reading; null when the file cannot be opened, and then
 // error is the system's error number.
 std::FILE* OpenFileForReading(std::u16string_view path, int& error);
 
 // Every byte of a file, a pipe or a device ("-": standard input); 0 or the
-// system's error number (a folder: DirectoryError()).
-int ReadAllBytes(std::u16string_view path, std::string& bytes);
+// system's error number (a folder is an error too).
+int ReadAllBytes(std::u16string_view path, std::vector<unsigned char>& bytes);
 
 // The system's words for its error number.
 std::string ErrorText(int error);
-int DirectoryError();
+// The system's error numbers for a name that is taken and for no memory.
+int AlreadyExistsError();
 // Why the last write into a file failed.
 int LastWriteError();
 int OutOfMemoryError();

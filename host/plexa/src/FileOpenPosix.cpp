@@ -32,7 +32,7 @@ std::FILE* OpenFileForReading(std::u16string_view path, int& error)
     return file;
 }
 
-int ReadAllBytes(std::u16string_view path, std::string& bytes)
+int ReadAllBytes(std::u16string_view path, std::vector<unsigned char>& bytes)
 {
     const bool standardInput = path == u"-";
     const int fd = standardInput ? STDIN_FILENO : ::open(Native(path).c_str(), O_RDONLY | O_CLOEXEC);
@@ -40,11 +40,11 @@ int ReadAllBytes(std::u16string_view path, std::string& bytes)
         return errno;
     struct stat status {};
     int error = ::fstat(fd, &status) != 0 ? errno : S_ISDIR(status.st_mode) ? EISDIR : 0;
-    char chunk[65536];
+    unsigned char chunk[65536];
     while (error == 0) {
         const ssize_t count = ::read(fd, chunk, sizeof chunk);
         if (count > 0)
-            bytes.append(chunk, static_cast<std::size_t>(count));
+            bytes.insert(bytes.end(), chunk, chunk + count);
         else if (count == 0)
             break;
         else if (errno != EINTR)
@@ -57,7 +57,7 @@ int ReadAllBytes(std::u16string_view path, std::string& bytes)
 
 std::string ErrorText(int error) { return std::strerror(error); }
 
-int DirectoryError() { return EISDIR; }
+int AlreadyExistsError() { return EEXIST; }
 
 int LastWriteError() { return errno ? errno : EIO; }
 

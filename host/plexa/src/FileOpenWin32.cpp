@@ -10,6 +10,9 @@ namespace {
 
 constexpr int kNameAttempts = 100;
 
+// A folder given where a file belongs.
+int DirectoryError() { return ERROR_DIRECTORY; }
+
 std::wstring Wide(std::u16string_view path) { return std::wstring(path.begin(), path.end()); }
 
 std::u16string FolderOf(std::u16string_view path)
@@ -28,7 +31,7 @@ std::FILE* OpenFileForReading(std::u16string_view path, int& error)
     return file;
 }
 
-int ReadAllBytes(std::u16string_view path, std::string& bytes)
+int ReadAllBytes(std::u16string_view path, std::vector<unsigned char>& bytes)
 {
     const bool standardInput = path == u"-";
     if (!standardInput) {
@@ -42,7 +45,7 @@ int ReadAllBytes(std::u16string_view path, std::string& bytes)
     if (handle == INVALID_HANDLE_VALUE || !handle)
         return static_cast<int>(GetLastError());
     int error = 0;
-    char chunk[65536];
+    unsigned char chunk[65536];
     for (;;) {
         DWORD count = 0;
         if (!ReadFile(handle, chunk, sizeof chunk, &count, nullptr)) {
@@ -53,7 +56,7 @@ int ReadAllBytes(std::u16string_view path, std::string& bytes)
         }
         if (count == 0)
             break;
-        bytes.append(chunk, count);
+        bytes.insert(bytes.end(), chunk, chunk + count);
     }
     if (!standardInput)
         CloseHandle(handle);
@@ -80,7 +83,7 @@ std::string ErrorText(int error)
     return text.empty() ? "error " + std::to_string(error) : text;
 }
 
-int DirectoryError() { return ERROR_DIRECTORY; }
+int AlreadyExistsError() { return ERROR_FILE_EXISTS; }
 
 int LastWriteError() { return _doserrno ? static_cast<int>(_doserrno) : ERROR_WRITE_FAULT; }
 

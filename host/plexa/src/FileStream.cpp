@@ -1,7 +1,6 @@
 #include "host/plexa/src/FileStream.h"
 
 #include <algorithm>
-#include <cerrno>
 
 #include "host/plexa/src/FileOpen.h"
 #include "plexa/jx_CORE.h"
@@ -111,7 +110,7 @@ FileStream* OpenFileStream(const char16_t* path, int mode, int& error)
     case kStreamCreateNewFile: {
         const bool replace = mode == kStreamCreateFile;
         if (!replace && PathExists(path)) {
-            error = EEXIST;
+            error = AlreadyExistsError();
             return nullptr;
         }
         std::u16string temporary;

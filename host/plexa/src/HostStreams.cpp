@@ -1,8 +1,10 @@
 #include "plexa/HostStreams.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <new>
 #include <string>
+#include <vector>
 
 #include "host/plexa/src/FileOpen.h"
 #include "host/plexa/src/FileStream.h"
@@ -18,19 +20,17 @@ jx_STREAM* ReadWholeFile(const char16_t* path, int* error)
 {
     int ignored = 0;
     int& why = error ? *error : ignored;
-    std::string bytes;
+    std::vector<unsigned char> bytes;
     try {
         why = ReadAllBytes(path ? path : u"", bytes);
         if (why != 0)
             return nullptr;
-        auto* stream = new MemoryStream(path);
-        if (stream->Write(bytes.data(), static_cast<int>(bytes.size())) != static_cast<int>(bytes.size())) {
-            stream->Release();
+        // Streams count in 32 bits.
+        if (bytes.size() > static_cast<std::size_t>(INT32_MAX)) {
             why = OutOfMemoryError();
             return nullptr;
         }
-        stream->Seek(0, 0);
-        return stream;
+        return new MemoryStream(path, std::move(bytes));
     } catch (const std::bad_alloc&) {
         why = OutOfMemoryError();
         return nullptr;
@@ -46,7 +46,5 @@ void DescribeFileError(int error, char* text, int size)
     words.copy(text, length);
     text[length] = 0;
 }
-
-int IsADirectoryError() { return DirectoryError(); }
 
 jx_STREAM* CreateMemoryStream(const char16_t* fileName) { return new MemoryStream(fileName ? fileName : u""); }

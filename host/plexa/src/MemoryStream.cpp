@@ -7,6 +7,12 @@
 
 MemoryStream::MemoryStream(std::u16string name) : fileName(std::move(name)), view(nullptr), size(0), position(0) {}
 
+MemoryStream::MemoryStream(std::u16string name, std::vector<unsigned char> bytes)
+    : fileName(std::move(name)), owned(std::move(bytes)), view(nullptr), size(static_cast<std::int32_t>(owned.size())),
+      position(0)
+{
+}
+
 MemoryStream::MemoryStream(const void* bytes, std::int32_t viewSize)
     : view(static_cast<const unsigned char*>(bytes)), size(bytes ? std::max(viewSize, 0) : 0), position(0)
 {

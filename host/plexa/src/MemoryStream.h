@@ -11,6 +11,8 @@ class MemoryStream final : public StreamBase {
 public:
     // fileName is what GetFileName reports: host memory streams have none.
     explicit MemoryStream(std::u16string fileName = {});
+    // Takes the bytes as its content (at most INT32_MAX), positioned at the start.
+    MemoryStream(std::u16string fileName, std::vector<unsigned char> bytes);
     MemoryStream(const void* bytes, std::int32_t size);
 
     void Delete() override;

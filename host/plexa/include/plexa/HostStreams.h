@@ -20,9 +20,6 @@ PLEXA_API jx_STREAM* ReadWholeFile(const char16_t* path, int* error);
 // in the system's words (UTF-8), into text (size bytes, always terminated).
 PLEXA_API void DescribeFileError(int error, char* text, int size);
 
-// The error number for a folder given where a file belongs.
-PLEXA_API int IsADirectoryError();
-
 // An empty read-write memory stream that reports fileName (may be null) as
 // its file name, so that writers choosing by extension can be pointed at it.
 PLEXA_API jx_STREAM* CreateMemoryStream(const char16_t* fileName);
