@@ -1,6 +1,8 @@
 #include "tools/PaletteTool.h"
 
+#include <algorithm>
 #include <map>
+#include <utility>
 #include <string>
 
 #include "common/Utf8.h"
@@ -104,28 +106,46 @@ bool LoadPalette(const std::u16string& file, LoadedPalette& palette, ToolHost& h
     return true;
 }
 
-// The first few names the file gave the color, in table order, joined by
-// " / ", and how many more there are (counted by search, not one by one:
-// a color may have a great many names, on a great many slots).
-std::string NamesOf(const jx_SORTEDCOLLECTION* names, std::uint32_t color)
+// The table's entries of one color, [first, end), found by search, not one
+// by one: a color may have a great many names, on a great many slots.
+std::pair<int, int> EntriesOf(const jx_SORTEDCOLLECTION* names, std::uint32_t color)
 {
     const ColorNameEntry key{color, nullptr};
     const ColorNameEntry next{color + 1, nullptr};
     int first = 0;
     int end = 0;
     if (!names->Search(&key, &first))
-        return {};
+        return {0, 0};
     names->Search(&next, &end);
+    return {first, end};
+}
+
+const char16_t* TextAt(const jx_SORTEDCOLLECTION* names, int index)
+{
+    const char16_t* text = static_cast<const ColorNameEntry*>(names->At(index))->text;
+    return text ? text : u"";
+}
+
+// The first few names the file gave the color, in table order, joined by
+// " / ", and how many more there are.
+std::string NamesOf(const jx_SORTEDCOLLECTION* names, std::uint32_t color)
+{
+    const auto [first, end] = EntriesOf(names, color);
+    const int shown = std::min(end - first, static_cast<int>(kShownNames));
     std::string joined;
-    for (int index = first; index < end && index < first + static_cast<int>(kShownNames); ++index) {
-        const auto* entry = static_cast<const ColorNameEntry*>(names->At(index));
-        if (!joined.empty())
-            joined += " / ";
-        joined += Printable(entry->text ? entry->text : u"", kShownNameLength);
-    }
-    if (end - first > static_cast<int>(kShownNames))
-        joined += " (+" + std::to_string(end - first - static_cast<int>(kShownNames)) + " more)";
+    for (int index = first; index < first + shown; ++index)
+        joined += (joined.empty() ? "" : " / ") + Printable(TextAt(names, index), kShownNameLength);
+    if (end - first > shown)
+        joined += " (+" + std::to_string(end - first - shown) + " more)";
     return joined;
+}
+
+// "#rrggbb" of a packed color.
+std::string HexOf(std::uint32_t color)
+{
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "#%02x%02x%02x", color & 0xFF, color >> 8 & 0xFF, color >> 16 & 0xFF);
+    return hex;
 }
 
 // Output that could not be written (a closed pipe, a full device) fails the run.
@@ -169,20 +189,12 @@ int ShowJson(const std::u16string& file, std::FILE* out, std::FILE* err)
     for (int i = 0; i < palette.slots.Count() && !std::ferror(out); ++i) {
         const std::uint32_t value = palette.slots.At(i);
         std::string names;
-        if (value != EMPTY_SLOT) {
-            const ColorNameEntry key{value, nullptr};
-            int index = 0;
-            for (bool found = palette.names->Search(&key, &index); found && index < palette.names->Count(); ++index) {
-                const auto* entry = static_cast<const ColorNameEntry*>(palette.names->At(index));
-                if (entry->color != value)
-                    break;
-                names += (names.empty() ? "" : ", ") + JsonString(entry->text ? entry->text : u"");
-            }
-        }
-        char hex[16] = "null";
-        if (value != EMPTY_SLOT)
-            std::snprintf(hex, sizeof hex, "\"#%02x%02x%02x\"", value & 0xFF, value >> 8 & 0xFF, value >> 16 & 0xFF);
-        std::fprintf(out, "%s\n  {\"index\": %d, \"hex\": %s, \"names\": [%s]}", i ? "," : "", i, hex, names.c_str());
+        const auto [first, end] = value == EMPTY_SLOT ? std::pair{0, 0} : EntriesOf(palette.names.get(), value);
+        for (int index = first; index < end; ++index)
+            names += (names.empty() ? "" : ", ") + JsonString(TextAt(palette.names.get(), index));
+        const std::string hex = value == EMPTY_SLOT ? "null" : "\"" + HexOf(value) + "\"";
+        std::fprintf(out, "%s\n  {\"index\": %d, \"hex\": %s, \"names\": [%s]}", i ? "," : "", i, hex.c_str(),
+                     names.c_str());
     }
     std::fputs("\n]}\n", out);
     return Finish(0, out, err);
@@ -202,8 +214,7 @@ int Show(const std::u16string& file, std::FILE* out, std::FILE* err)
             continue;
         }
         const std::string names = NamesOf(palette.names.get(), value);
-        std::fprintf(out, "%5d  #%02x%02x%02x%s%s\n", i, value & 0xFF, value >> 8 & 0xFF, value >> 16 & 0xFF,
-                     names.empty() ? "" : "  ", names.c_str());
+        std::fprintf(out, "%5d  %s%s%s\n", i, HexOf(value).c_str(), names.empty() ? "" : "  ", names.c_str());
     }
     return Finish(0, out, err);
 }
@@ -241,9 +252,7 @@ int Convert(const std::u16string& source, const std::u16string& target, std::FIL
         return 1;
     }
     // The tool alone writes swatch exchange files; the picker keeps to its three formats.
-    const bool ase =
-        target.size() >= 4 &&
-        EqualsIgnoringAsciiCase(std::u16string_view(target).substr(target.size() - 4), std::u16string_view(u".ase"));
+    const bool ase = EqualsIgnoringAsciiCase(FileExtension(target.c_str()), std::u16string_view(u".ase"));
     if (ase)
         WriteAsePalette(file.get(), palette.slots, palette.names.get());
     else if (!SavePaletteStream(file.get(), palette.slots, palette.names.get(), host)) {

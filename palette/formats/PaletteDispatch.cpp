@@ -19,13 +19,19 @@ constexpr int kSniffBytes = 100;
 
 } // namespace
 
-PaletteFormat WriterFormatForFileName(const char16_t* fileName)
+std::u16string_view FileExtension(const char16_t* fileName)
 {
     const std::u16string_view title(fileName ? fileName + GetFileNameOffset(fileName) : u"");
     const auto dot = title.rfind(u'.');
-    if (dot == std::u16string_view::npos || EqualsIgnoringAsciiCase(title.substr(dot), std::u16string_view(u".gpl")))
+    return dot == std::u16string_view::npos ? std::u16string_view() : title.substr(dot);
+}
+
+PaletteFormat WriterFormatForFileName(const char16_t* fileName)
+{
+    const std::u16string_view extension = FileExtension(fileName);
+    if (extension.empty() || EqualsIgnoringAsciiCase(extension, std::u16string_view(u".gpl")))
         return PaletteFormat::Gimp;
-    if (EqualsIgnoringAsciiCase(title.substr(dot), std::u16string_view(u".aco")))
+    if (EqualsIgnoringAsciiCase(extension, std::u16string_view(u".aco")))
         return PaletteFormat::Aco;
     return PaletteFormat::Html;
 }

@@ -3,12 +3,18 @@
 // bytes.
 #pragma once
 
+#include <string_view>
+
 #include "palette/formats/PaletteHost.h"
 #include "palette/PaletteSlots.h"
 #include "plexa/jx_COLLECTION.h"
 #include "plexa/jx_STREAM.h"
 
 enum class PaletteFormat { Gimp, Aco, Ase, Plain, Html };
+
+// The file title's part from its last '.' on ("" without one); a '.' in a
+// folder name is no extension.
+std::u16string_view FileExtension(const char16_t* fileName);
 
 // ".gpl" or no extension: GIMP; ".aco": swatch file; anything else: HTML.
 // Extensions compare without case; a '.' in a folder name is no extension.
