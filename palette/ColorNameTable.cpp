@@ -130,18 +130,6 @@ void DeleteColorNameEntry(ColorNameEntry* entry)
     ::operator delete(entry);
 }
 
-void AddColorNameIfNew(jx_SORTEDCOLLECTION* table, std::uint32_t color, const char16_t* text)
-{
-    const ColorNameEntry key{color, text};
-    if (ContainsPair(table, key))
-        return;
-    OwnedEntry entry(MakeColorNameEntry(color, text), DeleteColorNameEntry);
-    // The table takes the entry unless it cannot grow.
-    if (table->Add(entry.get()) < 0)
-        throw std::bad_alloc();
-    entry.release();
-}
-
 CColorNameBatch::~CColorNameBatch()
 {
     for (const Pending& name : pending)

@@ -28,7 +28,7 @@ int CompareColorNameEntries(const void* a, const void* b, void* extra);
 jx_SORTEDCOLLECTION* CreateColorNameTable();
 
 // A new entry holding a copy of text (null: the empty name), in one
-// allocation. These and AddColorNameIfNew throw std::bad_alloc when memory
+// allocation. These and CColorNameBatch throw std::bad_alloc when memory
 // runs out.
 ColorNameEntry* MakeColorNameEntry(std::uint32_t color, const char16_t* text);
 ColorNameEntry* MakeColorNameEntry(std::uint32_t color, std::u16string_view text);
@@ -37,12 +37,10 @@ ColorNameEntry* CloneColorNameEntry(const ColorNameEntry& source);
 // Frees an entry made by the two above.
 void DeleteColorNameEntry(ColorNameEntry* entry);
 
-// Adds (color, text) unless the table has that exact pair already; takes
-// the text as is (the caller makes sure it is not empty).
-void AddColorNameIfNew(jx_SORTEDCOLLECTION* table, std::uint32_t color, const char16_t* text);
 // The names of one file, gathered as they are read and then added to a
-// table in one sort-and-merge step: the same entries in the same order as
-// adding each pair with AddColorNameIfNew, without a search per pair.
+// table in one sort-and-merge step, without a search per pair: a pair the
+// table holds already is not added again, nor a pair repeated in the file
+// (the first of equal pairs stays).
 class CColorNameBatch {
 public:
     CColorNameBatch() = default;

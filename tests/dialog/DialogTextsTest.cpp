@@ -64,7 +64,9 @@ TEST(Placement, CompactWindowsAreStoredAtFullWidthAndReadBackInPlace)
 TEST(TipTexts, SwatchTipsShowNamesNumbersAndTheHint)
 {
     const jx_REF<jx_SORTEDCOLLECTION> table(CreateColorNameTable());
-    AddColorNameIfNew(table.get(), 0x000080FF, u"Orange");
+    CColorNameBatch orange;
+    orange.Add(0x000080FF, u"Orange");
+    orange.AddTo(table.get());
     CAColorName names;
     names.SetTable(table.get());
     EXPECT_EQ(Tip(names, CRGBA(0x00102030), nullptr), u"RGB(48,32,16)\r\nHex=302010");

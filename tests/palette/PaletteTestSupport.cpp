@@ -73,8 +73,10 @@ ReadResult ReadWith(const PaletteReaderCall& reader, const std::string& bytes, s
 jx_REF<jx_SORTEDCOLLECTION> NameTable(const std::vector<std::pair<std::uint32_t, std::u16string>>& pairs)
 {
     jx_REF<jx_SORTEDCOLLECTION> table(CreateColorNameTable());
+    CColorNameBatch batch;
     for (const auto& [color, name] : pairs)
-        AddColorNameIfNew(table.get(), color, name.c_str());
+        batch.Add(color, name);
+    batch.AddTo(table.get());
     return table;
 }
 
