@@ -144,12 +144,12 @@ void XmlNode::MergeRepeatedAttributes()
     }
 }
 
-bool XmlNode::HasAttribute(std::u16string_view attributeName) const
+XmlAttributeRecord* XmlNode::AttributeNamed(std::u16string_view attributeName) const
 {
-    for (const XmlAttributeRecord* attribute = firstAttribute; attribute; attribute = attribute->next)
+    for (XmlAttributeRecord* attribute = firstAttribute; attribute; attribute = attribute->next)
         if (View(attribute->name) == attributeName)
-            return true;
-    return false;
+            return attribute;
+    return nullptr;
 }
 
 // Attribute names are copied, not interned: a tag of many attributes would
@@ -172,11 +172,9 @@ void XmlNode::SetAttribute(const char16_t* attributeName, const char16_t* value)
 
 void XmlNode::Replace(const char16_t* attributeName, const char16_t* value)
 {
-    for (XmlAttributeRecord* attribute = firstAttribute; attribute; attribute = attribute->next) {
-        if (View(attribute->name) == View(attributeName)) {
-            attribute->value = store.Copy(View(value));
-            return;
-        }
+    if (XmlAttributeRecord* attribute = AttributeNamed(View(attributeName))) {
+        attribute->value = store.Copy(View(value));
+        return;
     }
     AppendAttribute(attributeName, View(value));
 }
@@ -196,9 +194,8 @@ const XmlAttributeRecord* XmlNode::FindAttribute(const char16_t* attributeName) 
 {
     if (!attributeName)
         return nullptr;
-    for (const XmlAttributeRecord* attribute = firstAttribute; attribute; attribute = attribute->next)
-        if (View(attribute->name) == View(attributeName))
-            return attribute;
+    if (const XmlAttributeRecord* exact = AttributeNamed(View(attributeName)))
+        return exact;
     for (const XmlAttributeRecord* attribute = firstAttribute; attribute; attribute = attribute->next)
         if (EqualsIgnoringAsciiCase<char16_t>(attribute->name, attributeName))
             return attribute;

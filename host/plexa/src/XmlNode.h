@@ -91,8 +91,8 @@ public:
     // The parser's text: a first chunk is kept in the store; only an
     // element whose text comes in several chunks gets a string of its own.
     void AddText(std::u16string_view chunk);
-    // An attribute of exactly that name exists.
-    bool HasAttribute(std::u16string_view attributeName) const;
+    // The attribute of exactly that name, or null.
+    XmlAttributeRecord* AttributeNamed(std::u16string_view attributeName) const;
     // Adds an attribute without looking for one of that name: the parser
     // knows the names it has seen.
     void AppendAttribute(std::u16string_view name, std::u16string_view value);

@@ -276,7 +276,7 @@ private:
     // names merged once it ends, so a great many are read in linear time.
     void SetAttribute(XmlNode& element, std::u16string_view name, std::u16string_view value)
     {
-        if (++attributesInTag <= kSearchedAttributes && element.HasAttribute(name))
+        if (++attributesInTag <= kSearchedAttributes && element.AttributeNamed(name))
             element.SetAttribute(std::u16string(name).c_str(), std::u16string(value).c_str());
         else
             element.AppendAttribute(name, value);
