@@ -117,19 +117,13 @@ void Repaint(HWND dialog, CCltPiker& controller, double targetMicroseconds)
     std::printf("  renderers plus composition:      %8.1f us (target %.0f)\n", render + compose, targetMicroseconds);
 }
 
-class BenchPaletteHost final : public PaletteHost {
-public:
-    jx_XMLDOCUMENT* CreateXmlDocument() override { return nullptr; }
-    void ReportMessage(const char*) override {}
-};
-
 // A 100,000-color GIMP palette appended to a cleared shelf as
 // the load command does once its file is chosen (reader, undo snapshot,
 // names, slots) and the shelf drawn, against the reader alone.
 void LoadThroughTheCommand(CCltPiker& controller)
 {
     constexpr int kLoads = 5;
-    BenchPaletteHost host;
+    BenchHost host;
     const jx_REF<jx_STREAM> palette(MakeBenchPalette(100000, u"bench.gpl", host));
     std::vector<double> reader, command;
     for (int round = 0; round < kLoads; ++round) {

@@ -21,12 +21,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-class BenchHost : public PaletteHost {
-public:
-    jx_XMLDOCUMENT* CreateXmlDocument() override { return ::CreateXmlDocument(); }
-    void ReportMessage(const char*) override {}
-};
-
 // Best of five loads, in milliseconds.
 double LoadMilliseconds(jx_STREAM* stream, BenchHost& host, int expected)
 {
