@@ -134,6 +134,7 @@ public:
     void OnCaptureChanged(HWND newOwner);
     // Screen sampling: the eyedropper lifted out (on) or put back (off).
     void SetPickMode(bool on);
+    void LoadEyedropperPictures();
     // The screen's pixel at a point of the dialog; 0xFFFFFFFF when unreadable.
     CRGBA SampleScreen(int x, int y) const;
     // The slot toolbar's commands.
@@ -179,6 +180,8 @@ public:
     int tipSlot = -1;
     bool picking = false;
     CRGBA colorBeforePick;
+    GdiObject<HBITMAP> eyedropperAtRest;
+    GdiObject<HBITMAP> eyedropperLifted;
     bool helpToolTip = true;
     COLORREF gridColor1 = 0x00FFFFFF;
     COLORREF gridColor2 = 0x00F8E0CC;
@@ -210,6 +213,8 @@ private:
     void OnChannelFieldChanged(int id);
     void OnFieldModeClicked();
     void ReleaseCaptureUnlessNeeded();
+    // Puts the picture into the eyedropper's static; answers the one it held.
+    HBITMAP ShowEyedropperPicture(HBITMAP picture);
     CGr* SliderAt(int x, int y, int marginX, int marginY);
     // True over an existing slot of the shelf (never in compact mode, where
     // the shelf is cut off); the slot is the shelf's HitResult.

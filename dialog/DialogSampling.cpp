@@ -11,15 +11,30 @@ namespace {
 
 constexpr int kPictureSize = 21;
 
-void ShowPicture(HWND dialog, int bitmap)
+HBITMAP LoadPicture(int bitmap)
 {
-    // Shared: the system owns the bitmap and frees it with the module.
-    HANDLE image = LoadImageW(static_cast<HINSTANCE>(ModuleInstance), MAKEINTRESOURCEW(bitmap), IMAGE_BITMAP,
-                              kPictureSize, kPictureSize, LR_SHARED);
-    SendDlgItemMessageW(dialog, IDC_EYEDROPPER, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image));
+    return static_cast<HBITMAP>(LoadImageW(static_cast<HINSTANCE>(ModuleInstance), MAKEINTRESOURCEW(bitmap),
+                                           IMAGE_BITMAP, kPictureSize, kPictureSize, 0));
 }
 
 } // namespace
+
+// Both pictures are loaded once per run and owned by the controller: a
+// bitmap loaded as shared is loaded afresh each time all the same, and a
+// static never deletes a bitmap it was given. The one the dialog template
+// made the static load is handed back by the first exchange and deleted.
+void CCltPiker::LoadEyedropperPictures()
+{
+    eyedropperAtRest.reset(LoadPicture(IDB_EYEDROPPER));
+    eyedropperLifted.reset(LoadPicture(IDB_EYEDROPPER_LIFTED));
+    const GdiObject<HBITMAP> fromTemplate(ShowEyedropperPicture(eyedropperAtRest.get()));
+}
+
+HBITMAP CCltPiker::ShowEyedropperPicture(HBITMAP picture)
+{
+    return reinterpret_cast<HBITMAP>(SendDlgItemMessageW(hDlg, IDC_EYEDROPPER, STM_SETIMAGE, IMAGE_BITMAP,
+                                                         reinterpret_cast<LPARAM>(picture)));
+}
 
 void CCltPiker::SetPickMode(bool on)
 {
@@ -28,13 +43,13 @@ void CCltPiker::SetPickMode(bool on)
         picking = true;
         SetCapture(hDlg);
         SetCursor(LoadCursorW(static_cast<HINSTANCE>(ModuleInstance), MAKEINTRESOURCEW(IDCUR_EYEDROPPER)));
-        ShowPicture(hDlg, IDB_EYEDROPPER_LIFTED);
+        ShowEyedropperPicture(eyedropperLifted.get());
         return;
     }
     picking = false;
     ReleaseCaptureUnlessNeeded();
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-    ShowPicture(hDlg, IDB_EYEDROPPER);
+    ShowEyedropperPicture(eyedropperAtRest.get());
 }
 
 CRGBA CCltPiker::SampleScreen(int x, int y) const

@@ -69,6 +69,7 @@ INT_PTR CCltPiker::OnInitDialog(HWND dialog)
                                           GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
         SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     }
+    LoadEyedropperPictures();
     MoveItemBy(dialog, IDC_CURRENT_SWATCH, 1, 0);
     const RECT scrollBar = ItemRect(dialog, IDC_SHELF_SCROLLBAR);
     MoveWindow(GetDlgItem(dialog, IDC_SHELF_SCROLLBAR), scrollBar.left, scrollBar.top, GetSystemMetrics(SM_CXVSCROLL),

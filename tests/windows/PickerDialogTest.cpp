@@ -9,6 +9,7 @@
 
 #include "dialog/PickerSettings.h"
 #include "resources/ResourceIds.h"
+#include "tests/windows/ObjectCensus.h"
 #include "tests/windows/TestHost.h"
 
 namespace {
@@ -230,15 +231,61 @@ TEST_F(PickerDialog, TheSizeModeButtonCutsAndRestoresTheRightPart)
     });
 }
 
-TEST_F(PickerDialog, RepeatedRunsLeaveNoWindowsOrDrawingObjectsBehind)
+TEST(ObjectCensus, SeesADeliberateLeakOfEachKind)
 {
-    Run(kOrange, kPickerAlpha, [](HWND) {});
-    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-    for (int i = 0; i < 200; ++i)
-        Run(kOrange, i % 2 ? kPickerAlpha : 0,
-            [](HWND dialog) { RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); });
-    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi);
-    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user);
+    ASSERT_TRUE(CanTakeObjectCensus()) << "the process's GDI handle table cannot be read";
+    // The system gives the thread a window of its own while it has any.
+    HWND anchor = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    const ObjectCensus before = TakeObjectCensus();
+    HBITMAP bitmap = CreateBitmap(2, 2, 1, 1, nullptr);
+    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, window, nullptr, nullptr, nullptr);
+    const ObjectCensus during = TakeObjectCensus();
+    EXPECT_EQ(during.windows, before.windows + 2);
+    int grown = 0;
+    for (const auto& [kind, count] : during.gdiObjects) {
+        const auto was = before.gdiObjects.find(kind);
+        grown += count - (was == before.gdiObjects.end() ? 0 : was->second);
+    }
+    EXPECT_EQ(grown, 2);
+    DestroyWindow(child);
+    DestroyWindow(window);
+    DeleteObject(brush);
+    DeleteObject(bitmap);
+    EXPECT_EQ(TakeObjectCensus(), before);
+    DestroyWindow(anchor);
+}
+
+TEST_F(PickerDialog, RepeatedRunsAndPicksLeaveNoWindowsOrDrawingObjectsBehind)
+{
+    ASSERT_TRUE(CanTakeObjectCensus());
+    const auto pickOnce = [](HWND dialog) {
+        const RECT icon = ChildRect(dialog, IDC_EYEDROPPER);
+        const POINT onIcon{(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2};
+        Mouse(dialog, WM_LBUTTONDOWN, onIcon, MK_LBUTTON);
+        Mouse(dialog, WM_MOUSEMOVE, {onIcon.x + 40, onIcon.y}, MK_LBUTTON);
+        Mouse(dialog, WM_LBUTTONUP, {onIcon.x + 40, onIcon.y});
+    };
+    // The first runs fill the system's caches (window device contexts among them).
+    constexpr int kWarmUpRuns = 4;
+    ObjectCensus before;
+    for (int i = 0; i < kWarmUpRuns + 200; ++i) {
+        if (i == kWarmUpRuns)
+            before = TakeObjectCensus();
+        const int result = Run(kOrange, i % 2 ? kPickerAlpha : 0, [&](HWND dialog) {
+            if (i < kWarmUpRuns + 50)
+                pickOnce(dialog);
+            RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            if (i % 3 == 0) {
+                SetFocus(GetDlgItem(dialog, IDC_MODE_RED));
+                SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+            }
+        });
+        ASSERT_EQ(result, i % 3 == 0 ? 1 : 0);
+    }
+    const ObjectCensus after = TakeObjectCensus();
+    EXPECT_EQ(after.windows, before.windows);
+    EXPECT_EQ(after.gdiObjects, before.gdiObjects);
     EXPECT_EQ(picker.host.Core()->DialogSupportQueries(), 1) << "the host is asked once per module lifetime";
 }
