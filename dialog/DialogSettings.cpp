@@ -1,6 +1,7 @@
 // The picker's persisted settings: read while the dialog starts, written
 // when it closes, and the window placement that comes with them.
 #include <algorithm>
+#include <vector>
 
 #include "dialog/CltPiker.h"
 #include "dialog/Placement.h"
@@ -17,6 +18,23 @@ PlacementSize WindowSize(HWND window)
 }
 
 PlacementSize DesktopSize() { return WindowSize(GetDesktopWindow()); }
+
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info))
+        reinterpret_cast<std::vector<DesktopRect>*>(areas)->push_back(
+            {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom});
+    return TRUE;
+}
+
+std::vector<DesktopRect> WorkAreas()
+{
+    std::vector<DesktopRect> areas;
+    EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&areas));
+    return areas;
+}
 
 } // namespace
 
@@ -93,10 +111,11 @@ void CCltPiker::PlaceWindow()
     // No window is larger than all screens together.
     const PlacementSize largest{std::max(GetSystemMetrics(SM_CXVIRTUALSCREEN), minimum.width),
                                 std::max(GetSystemMetrics(SM_CYVIRTUALSCREEN), minimum.height)};
-    const WindowPlacement placement =
+    const WindowPlacement placement = KeepOnAWorkArea(
         PlacementFromSettings(ReadPickerFloat("DlgX", 0.5f), ReadPickerFloat("DlgY", 0.5f),
                               {ReadPickerInt("DlgWidth", 0), ReadPickerInt("DlgHeight", 0)}, DesktopSize(),
-                              WindowSize(hDlg), minimum, largest, compact, compactCut);
+                              WindowSize(hDlg), minimum, largest, compact, compactCut),
+        WorkAreas());
     ApplyMinTrackSize();
     SetWindowPos(hDlg, HWND_TOP, placement.left, placement.top, placement.width, placement.height, 0);
 }

@@ -9,6 +9,25 @@ float Fraction(float value) { return std::isnan(value) ? 0.5f : std::clamp(value
 
 int Within(int value, int low, int high) { return std::clamp(value, low, std::max(low, high)); }
 
+bool Overlaps(const WindowPlacement& window, const DesktopRect& area)
+{
+    return window.left < area.right && area.left < window.left + window.width && window.top < area.bottom &&
+           area.top < window.top + window.height;
+}
+
+// How far apart on one axis two spans are: 0 when they touch or overlap.
+long long Gap(int start, int end, int areaStart, int areaEnd)
+{
+    return std::max({0LL, static_cast<long long>(areaStart) - end, static_cast<long long>(start) - areaEnd});
+}
+
+long long SquaredDistance(const WindowPlacement& window, const DesktopRect& area)
+{
+    const long long dx = Gap(window.left, window.left + window.width, area.left, area.right);
+    const long long dy = Gap(window.top, window.top + window.height, area.top, area.bottom);
+    return dx * dx + dy * dy;
+}
+
 } // namespace
 
 WindowPlacement PlacementFromSettings(float x, float y, PlacementSize stored, PlacementSize desktop,
@@ -39,4 +58,21 @@ StoredPlacement PlacementToSettings(const WindowPlacement& window, PlacementSize
     if (desktop.height > 0)
         stored.y = static_cast<float>(window.top + stored.height / 2) / static_cast<float>(desktop.height);
     return stored;
+}
+
+WindowPlacement KeepOnAWorkArea(const WindowPlacement& window, const std::vector<DesktopRect>& workAreas)
+{
+    const DesktopRect* nearest = nullptr;
+    for (const DesktopRect& area : workAreas) {
+        if (Overlaps(window, area))
+            return window;
+        if (!nearest || SquaredDistance(window, area) < SquaredDistance(window, *nearest))
+            nearest = &area;
+    }
+    if (!nearest)
+        return window;
+    WindowPlacement moved = window;
+    moved.left = std::max(nearest->left, std::min(window.left, nearest->right - window.width));
+    moved.top = std::max(nearest->top, std::min(window.top, nearest->bottom - window.height));
+    return moved;
 }

@@ -3,6 +3,8 @@
 // (the compact window is narrower by the cut, and stored at full width).
 #pragma once
 
+#include <vector>
+
 struct PlacementSize {
     int width = 0;
     int height = 0;
@@ -34,3 +36,18 @@ struct StoredPlacement {
 // What the window as it is now is stored as: its full width, and its center
 // (left + width / 2, rounded toward zero) over the desktop's size.
 StoredPlacement PlacementToSettings(const WindowPlacement& window, PlacementSize desktop, bool compact, int compactCut);
+
+// A rectangle of the desktop, right and bottom exclusive.
+struct DesktopRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+// A window placed wholly outside every work area (a hand-written position
+// far off the desktop) is moved onto the nearest one: whole where it fits,
+// else with its top left corner at the area's. A window with any part on a
+// work area stays as placed, and so does every window when there are no
+// work areas to go by.
+WindowPlacement KeepOnAWorkArea(const WindowPlacement& window, const std::vector<DesktopRect>& workAreas);

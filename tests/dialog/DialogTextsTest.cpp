@@ -61,6 +61,27 @@ TEST(Placement, CompactWindowsAreStoredAtFullWidthAndReadBackInPlace)
     EXPECT_EQ(back.width, 400);
 }
 
+TEST(Placement, AWindowWhollyOffEveryWorkAreaIsMovedOntoTheNearest)
+{
+    const std::vector<DesktopRect> areas{{0, 0, 1280, 994}, {1280, 100, 2560, 1124}};
+    // Its right edge on the left edge of the first area: no part shows.
+    EXPECT_EQ(KeepOnAWorkArea({-317, 814, 317, 346}, areas).left, 0);
+    EXPECT_EQ(KeepOnAWorkArea({-317, 814, 317, 346}, areas).top, 814 - 166) << "brought up off the taskbar too";
+    // One column on the area: it stays as placed.
+    EXPECT_EQ(KeepOnAWorkArea({-316, 814, 317, 346}, areas).left, -316);
+    // Below the second area, wider than neither: onto the second, whole.
+    const WindowPlacement below = KeepOnAWorkArea({2500, 1200, 300, 200}, areas);
+    EXPECT_EQ(below.left, 2560 - 300);
+    EXPECT_EQ(below.top, 1124 - 200);
+    EXPECT_EQ(below.width, 300);
+    // Larger than the area it goes to: its top left corner at the area's.
+    const WindowPlacement large = KeepOnAWorkArea({-5000, -5000, 3000, 2000}, areas);
+    EXPECT_EQ(large.left, 0);
+    EXPECT_EQ(large.top, 0);
+    EXPECT_EQ(large.height, 2000);
+    EXPECT_EQ(KeepOnAWorkArea({-5000, 0, 10, 10}, {}).left, -5000) << "no work areas known: as placed";
+}
+
 TEST(TipTexts, SwatchTipsShowNamesNumbersAndTheHint)
 {
     const jx_REF<jx_SORTEDCOLLECTION> table(CreateColorNameTable());

@@ -162,6 +162,29 @@ TEST_F(DialogSettings, HandWrittenSettingsReadAsDefaultsOrWithinTheirLimits)
     EXPECT_EQ(Read("mode"), 6);
 }
 
+TEST_F(DialogSettings, ACompactWindowStoredLeftOfTheScreenOpensWhereItCanBeSeen)
+{
+    // The full-width window centered on the left edge: the compact one,
+    // narrowed from the right, would end where the screen begins.
+    WriteText(L"DlgX", L"1e-45");
+    WriteText(L"DlgY", L"0x1p3");
+    RECT place{};
+    Run(0, [&](HWND dialog) { place = WindowRectOf(dialog); });
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&place, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    RECT shown{};
+    EXPECT_TRUE(IntersectRect(&shown, &place, &monitor.rcWork))
+        << "window at " << place.left << "," << place.top << " to " << place.right << "," << place.bottom;
+    EXPECT_EQ(place.left, monitor.rcWork.left) << "moved onto the screen no further than it must";
+
+    // Partly off the screen is where it was put.
+    WriteText(L"DlgX", L"0.1");
+    Write("SizeMode", 0);
+    Run(0, [&](HWND dialog) { place = WindowRectOf(dialog); });
+    EXPECT_LT(place.left, 0);
+}
+
 TEST_F(DialogSettings, ResizingMovesEveryControlByItsRuleAndStopsAtTheMinimum)
 {
     Write("SizeMode", 0);
