@@ -197,7 +197,10 @@ private:
     CWBase* Placeholder(int id);
     void LayoutControls();
     void LoadSettings();
-    void AddCatalogItems(jx_XMLNODE* element, jx_MENU* menu);
+    struct CatalogMenuBudget;
+    // The items of a catalog element at a depth of submenus, as far as the
+    // budget of the menu goes; counts the palettes left out.
+    void AddCatalogItems(jx_XMLNODE* element, jx_MENU* menu, int depth, CatalogMenuBudget& budget);
     void OnUndoCommand(int id);
     void SaveSettings();
     void FillToolbars();

@@ -205,38 +205,48 @@ TEST_F(PaletteCommands, TheBuiltInCatalogFillsTheMenuAndIsCopiedOnceForTheUserTo
 TEST_F(PaletteCommands, ABadlyEditedCatalogStillGivesAMenu)
 {
     // Unknown elements and text are passed over, markup characters in names
-    // are text, a palette with only a name is a separator, 2,000 entries
-    // leave those past command 5000 unavailable, a 300-deep nest of
-    // submenus holds its palette, and the broken end keeps what came before.
-    std::string catalog = "<palettes><colors/>text<palette name=\"a &amp; &lt;b&gt;\" res=\"PALETTE|palette_HUE\"/>"
-                          "<palette name=\"only a name\"/>";
-    for (int i = 0; i < 2000; ++i)
-        catalog += "<palette res=\"PALETTE|simple_palette\"/>";
-    for (int i = 0; i < 300; ++i)
-        catalog += "<palettes name=\"deeper\">";
-    catalog += "<palette res=\"deepest\"/>";
-    for (int i = 0; i < 300; ++i)
-        catalog += "</palettes>";
-    catalog += "<palette res=\"last\"/><palette name=\"cut";
-    Prepare(u"List palettes.xml", catalog);
+    // are text, a palette with only a name is a separator, and the broken
+    // end keeps what came before.
+    Prepare(u"List palettes.xml", "<palettes><colors/>text<palette name=\"a &amp; &lt;b&gt;\" res=\"PALETTE|palette_HUE\"/>"
+                                  "<palette name=\"only a name\"/><palette res=\"last\"/><palette name=\"cut");
     Run(0, 0, [&](HWND dialog) {
-        jx_MENU* menu = PaletteMenu(dialog);
-        EXPECT_EQ(Describe(menu).substr(0, 54), "a & <b>:4001:8:0, :0:8:0, PALETTE|simple_palette:4002:");
-        EXPECT_EQ(menu->Item(1000)->command, 5000);
-        EXPECT_EQ(menu->Item(1000)->state, 0);
-        EXPECT_EQ(menu->Item(1001)->state, kMenuItemUnavailable);
-        jx_MENUITEM* nest = menu->Item(2002);
-        int depth = 0;
-        while (nest && nest->flags & kMenuItemSubmenu && ++depth)
-            nest = nest->Submenu()->ItemCount() ? nest->Submenu()->Item(0) : nullptr;
-        // The document's nesting limit ends its parse there, keeping the
-        // submenus read so far.
-        EXPECT_EQ(depth, 255);
-        EXPECT_EQ(menu->ItemCount(), 2003);
+        EXPECT_EQ(Describe(PaletteMenu(dialog)), "a & <b>:4001:8:0, :0:8:0, last:4002:8:0");
         // Choosing the first entry loads the palette by hue.
         Command(dialog, IDM_FIRST_CATALOG_PALETTE);
     });
     EXPECT_EQ(ColorLines(ReadFile(DefaultPalette())), ColorLines(ReadFile(BuiltIn("PaletteHue.gpl"))));
+}
+
+TEST_F(PaletteCommands, AHugeOrDeepCatalogGivesAMenuOfWhatCanBeChosenAndCountsTheRest)
+{
+    // 16 levels of submenus are built, the palette 20 levels down is not;
+    // the 1,000 palettes that have commands are, the rest are counted.
+    std::string catalog = "<palettes><palette res=\"PALETTE|palette_HUE\"/>";
+    for (int i = 0; i < 20; ++i)
+        catalog += "<palettes name=\"deeper\"><palette/>";
+    catalog += "<palette res=\"deepest\"/>";
+    for (int i = 0; i < 20; ++i)
+        catalog += "</palettes>";
+    for (int i = 0; i < 2000; ++i)
+        catalog += "<palette/><palette file=\"a.gpl\" res=\"PALETTE|simple_palette\"/>";
+    // A nest deeper than the document's limit ends the parse there.
+    for (int i = 0; i < 300; ++i)
+        catalog += "<palettes>";
+    catalog += "<palette res=\"lost\"/>";
+    Prepare(u"List palettes.xml", catalog);
+    Run(0, 0, [&](HWND dialog) {
+        jx_MENU* menu = PaletteMenu(dialog);
+        int depth = 0;
+        for (jx_MENUITEM* nest = menu->Item(1); nest && nest->flags & kMenuItemSubmenu; ++depth)
+            nest = nest->Submenu()->Item(nest->Submenu()->ItemCount() - 1);
+        EXPECT_EQ(depth, 16);
+        // Items 2 to 1999: a separator and a palette each, 4002 to 5000.
+        EXPECT_EQ(menu->Item(1999)->command, 5000);
+        const std::string described = Describe(menu);
+        const std::string end = ", :0:8:0, a.gpl:4999:8:32, :0:8:0, a.gpl:5000:8:32, ... 1002 more:0:8:32";
+        EXPECT_EQ(described.substr(described.size() - std::min(described.size(), end.size())), end);
+        EXPECT_EQ(menu->ItemCount(), 2001);
+    });
 }
 
 TEST_F(PaletteCommands, AnEntryLoadsItsFileOrElseItsResourceAndUndoTakesTheLoadBack)
