@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "host/plexa/src/MemoryStream.h"
+#include "host/plexa/src/StreamBase.h"
 #include "common/Utf8.h"
 #include "plexa/jx_REF.h"
 
@@ -48,6 +51,34 @@ int Depth(jx_XMLNODE* node)
         ++depth;
     return depth;
 }
+
+// A stream that cannot tell how much it holds and hands out at most 1,000
+// bytes a read, as a pipe does.
+class TricklingStream final : public StreamBase {
+public:
+    explicit TricklingStream(std::string bytes) : bytes(std::move(bytes)) {}
+    void Delete() override { delete this; }
+    int Seek(std::int32_t, int) override { return -1; }
+    std::int32_t Tell() override { return static_cast<std::int32_t>(position); }
+    int Read(void* buffer, int count) override
+    {
+        const std::size_t taken =
+            std::min({static_cast<std::size_t>(count), bytes.size() - position, std::size_t{1000}});
+        std::memcpy(buffer, bytes.data() + position, taken);
+        position += taken;
+        return static_cast<int>(taken);
+    }
+    int Write(const void*, int) override { return 0; }
+    bool IsEOF() override { return position == bytes.size(); }
+    int GetFileName(char16_t*, int, int) override { return 0; }
+
+private:
+    ~TricklingStream() = default;
+    int ReadByte() override { return position < bytes.size() ? static_cast<unsigned char>(bytes[position++]) : -1; }
+
+    std::string bytes;
+    std::size_t position = 0;
+};
 
 // Table 7 has entry 91 and an empty entry 55, nothing else.
 const char16_t* LookupForTest(void*, std::uint32_t texts, int id)
@@ -245,4 +276,44 @@ TEST(XmlDocument, LoadReplacesTheContent)
     EXPECT_EQ(document->FindChild(u"old", nullptr), nullptr);
     EXPECT_NE(document->FindChild(u"new", nullptr), nullptr);
     EXPECT_FALSE(document->Load(nullptr));
+}
+
+TEST(XmlDocument, ALargeDocumentIsReadWholeFromAStreamOfAnyKind)
+{
+    // 30,000 elements, each with a child, an attribute of a name of its own
+    // and a text around the child; values of every length up to beyond a
+    // block of text, one of them far beyond.
+    constexpr int kElements = 30000;
+    std::string markup = "<list>";
+    // Saved, the text comes before the child, which has an end tag.
+    std::string saved = "<list>";
+    const auto value = [](int i) {
+        const std::size_t length = i == 7 ? 40000 : i == 8 ? 4095 : i == 9 ? 4096 : static_cast<std::size_t>(i % 500);
+        return std::string(length, static_cast<char>('a' + i % 26));
+    };
+    for (int i = 0; i < kElements; ++i)
+        markup += "<e n" + std::to_string(i) + "=\"" + value(i) + "\">t" + std::to_string(i) + "<k/>" +
+                  std::to_string(i % 10) + "</e>";
+    for (int i = 0; i < kElements; ++i)
+        saved += "<e n" + std::to_string(i) + "=\"" + value(i) + "\">t" + std::to_string(i) + std::to_string(i % 10) +
+                 "<k></k></e>";
+    markup += "</list>";
+    saved += "</list>";
+    for (const bool trickling : {false, true}) {
+        jx_REF<jx_XMLDOCUMENT> document(CreateXmlDocument());
+        jx_REF<jx_STREAM> stream(trickling ? static_cast<jx_STREAM*>(new TricklingStream(markup))
+                                           : new MemoryStream(markup.data(), static_cast<int>(markup.size())));
+        ASSERT_TRUE(document->Load(stream.get()));
+        jx_XMLNODE* list = document->FindChild(u"list", nullptr);
+        ASSERT_NE(list, nullptr);
+        int i = 0;
+        for (jx_XMLNODE* e = list->FirstChild(); e; e = e->NextSibling(), ++i) {
+            const std::u16string name = Utf8ToUtf16("n" + std::to_string(i));
+            ASSERT_EQ(Attribute(e, name.c_str()), value(i)) << "element " << i;
+            ASSERT_EQ(Text(e), "t" + std::to_string(i) + std::to_string(i % 10)) << "element " << i;
+            ASSERT_NE(e->FindChild(u"k", nullptr), nullptr) << "element " << i;
+        }
+        EXPECT_EQ(i, kElements);
+        EXPECT_TRUE(Saved(document.get(), 0) == saved);
+    }
 }

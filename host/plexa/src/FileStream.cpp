@@ -31,6 +31,19 @@ int FileStream::Seek(std::int32_t position, int origin)
 
 std::int32_t FileStream::Tell() { return file ? static_cast<std::int32_t>(std::ftell(file)) : -1; }
 
+long long FileStream::BytesLeft()
+{
+    if (!file)
+        return -1;
+    const long here = std::ftell(file);
+    if (here < 0 || std::fseek(file, 0, SEEK_END) != 0)
+        return -1;
+    const long end = std::ftell(file);
+    if (std::fseek(file, here, SEEK_SET) != 0)
+        return -1;
+    return end >= here ? end - here : -1;
+}
+
 int FileStream::Read(void* buffer, int count)
 {
     if (!file || !buffer || count <= 0)

@@ -23,6 +23,7 @@ public:
     // flags 1: the full path; otherwise the name after the last separator.
     int GetFileName(char16_t* buffer, int size, int flags) override;
     int Commit() override;
+    long long BytesLeft() override;
 
 private:
     ~FileStream();

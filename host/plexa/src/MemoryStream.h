@@ -25,6 +25,7 @@ public:
     // As every stream reads lines, by searching the bytes instead of taking
     // them one call at a time.
     int ReadLine(char* buffer, int size) override;
+    long long BytesLeft() override { return size - position; }
 
 private:
     ~MemoryStream() = default;

@@ -17,6 +17,9 @@ public:
     int Printf(const char* format, ...) override;
     // Nothing to commit: the bytes are where they were written.
     int Commit() override { return 0; }
+    // How many bytes a read could still take, or -1 when the stream cannot
+    // tell: lets a whole stream be read into memory of its size at once.
+    virtual long long BytesLeft() { return -1; }
 
 protected:
     ~StreamBase() = default;

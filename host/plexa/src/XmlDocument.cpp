@@ -1,9 +1,14 @@
 // Host XML documents: the document object, its loading through the parser
 // and its saving as UTF-8 markup.
+#include <algorithm>
+#include <climits>
+#include <memory>
 #include <new>
 #include <string>
+#include <vector>
 
 #include "common/Utf8.h"
+#include "host/plexa/src/StreamBase.h"
 #include "host/plexa/src/XmlNode.h"
 #include "host/plexa/src/XmlParser.h"
 #include "plexa/jx_STREAM.h"
@@ -43,13 +48,13 @@ void AppendElement(std::string& out, const XmlNode& node, int level, bool indent
         out.append(static_cast<std::size_t>(2 * level), ' ');
     out += '<';
     AppendEscaped(out, node.Name(), false);
-    for (const XmlAttributeRecord* attribute = node.FirstAttribute(); attribute; attribute = attribute->next) {
+    node.ForEachAttribute([&](const char16_t* name, const char16_t* value) {
         out += ' ';
-        AppendEscaped(out, attribute->name, false);
+        AppendEscaped(out, name, false);
         out += "=\"";
-        AppendEscaped(out, attribute->value, true);
+        AppendEscaped(out, value, true);
         out += '"';
-    }
+    });
     out += '>';
     AppendEscaped(out, node.OwnText(), false);
     if (node.First()) {
@@ -65,6 +70,48 @@ void AppendElement(std::string& out, const XmlNode& node, int level, bool indent
     out += '>';
     if (indent)
         out += '\n';
+}
+
+// The stream's bytes from its position to its end, in memory of their
+// exact size: each byte is touched once, and the parse's peak is the bytes
+// and the tree. Read at once where the stream tells its size, else in
+// blocks put together at the end. False beyond kMaxDocumentBytes.
+bool ReadWhole(jx_STREAM* stream, std::unique_ptr<char[]>& bytes, std::size_t& size)
+{
+    constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
+    auto* known = dynamic_cast<StreamBase*>(stream);
+    const long long left = known ? known->BytesLeft() : -1;
+    if (left > static_cast<long long>(kMaxDocumentBytes))
+        return false;
+    // One more byte than expected, to learn that the stream ended there.
+    std::size_t blockBytes = left >= 0 ? static_cast<std::size_t>(left) + 1 : kBlockBytes;
+    std::vector<std::unique_ptr<char[]>> blocks;
+    std::vector<std::size_t> filled;
+    size = 0;
+    for (bool full = true; full; blockBytes = kBlockBytes) {
+        blocks.push_back(std::make_unique_for_overwrite<char[]>(blockBytes));
+        std::size_t read = 0;
+        for (int got = 1; read < blockBytes && got > 0; read += static_cast<std::size_t>(std::max(got, 0)))
+            got = stream->Read(blocks.back().get() + read,
+                               static_cast<int>(std::min<std::size_t>(blockBytes - read, INT_MAX)));
+        filled.push_back(read);
+        size += read;
+        if (size > kMaxDocumentBytes)
+            return false;
+        full = read == blockBytes;
+    }
+    if (blocks.size() == 1) {
+        bytes = std::move(blocks.front());
+        return true;
+    }
+    bytes = std::make_unique_for_overwrite<char[]>(size);
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        std::copy_n(blocks[i].get(), filled[i], bytes.get() + at);
+        at += filled[i];
+        blocks[i].reset();
+    }
+    return true;
 }
 
 class XmlDocument final : public jx_XMLDOCUMENT {
@@ -109,17 +156,12 @@ public:
 
     bool Read(jx_STREAM* stream)
     {
-        std::string bytes;
-        char chunk[8192];
-        for (int read; (read = stream->Read(chunk, sizeof chunk)) > 0;) {
-            if (bytes.size() + static_cast<std::size_t>(read) > kMaxDocumentBytes)
-                return false;
-            bytes.append(chunk, static_cast<std::size_t>(read));
-        }
-        const std::u16string text = DecodeXmlBytes(bytes);
-        // The bytes go before the tree is built, so the peak is the text and the tree.
-        std::string().swap(bytes);
-        return ParseXml(text, store);
+        std::unique_ptr<char[]> bytes;
+        std::size_t size = 0;
+        if (!ReadWhole(stream, bytes, size))
+            return false;
+        std::string converted;
+        return ParseXml(XmlBytesAsUtf8(std::string_view(bytes.get(), size), converted), store);
     }
 
     bool Save(jx_STREAM* stream, int flags) override

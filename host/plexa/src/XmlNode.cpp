@@ -1,6 +1,7 @@
 #include "host/plexa/src/XmlNode.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <new>
 
 #include "common/AsciiText.h"
@@ -8,175 +9,342 @@
 
 namespace {
 
-// Texts go into blocks of this many units; a longer one gets a block of its own.
-constexpr std::size_t kBlockUnits = 16384;
+// Elements live in chunks of this many bytes, aligned to their size: the
+// chunk of an element is its address with the low bits cleared, and the
+// chunk's header names the store and the index of its first element.
+constexpr std::size_t kChunkBytes = std::size_t{1} << 18;
+
+struct ChunkHeader {
+    XmlStore* store;
+    XmlIndex first;
+};
+
+constexpr std::size_t RoundUp(std::size_t size, std::size_t to) { return (size + to - 1) / to * to; }
+
+constexpr std::size_t kNodesAt = RoundUp(sizeof(ChunkHeader), alignof(XmlNode));
+constexpr XmlIndex kNodesPerChunk = static_cast<XmlIndex>((kChunkBytes - kNodesAt) / sizeof(XmlNode));
+
+static_assert(sizeof(XmlNode) == sizeof(void*) + 4 * sizeof(XmlIndex), "an element is its table and four links");
+static_assert(std::is_trivially_destructible_v<XmlNode>, "elements are dropped without being destroyed");
+
+const ChunkHeader& HeaderOf(const XmlNode& node)
+{
+    return *reinterpret_cast<const ChunkHeader*>(reinterpret_cast<std::uintptr_t>(&node) & ~(kChunkBytes - 1));
+}
 
 std::u16string_view View(const char16_t* text) { return text ? std::u16string_view(text) : std::u16string_view(); }
 
+std::size_t Hash(std::u16string_view name)
+{
+    // FNV-1a over the units.
+    std::size_t hash = 2166136261u;
+    for (const char16_t unit : name)
+        hash = (hash ^ unit) * 16777619u;
+    return hash;
+}
+
 } // namespace
 
-XmlStore::XmlStore() : root(std::make_unique<XmlNode>(*this, kXmlDocumentNode, u"", nullptr)) {}
+XmlNameTable::XmlNameTable() { Clear(); }
 
-const char16_t* XmlStore::Copy(std::u16string_view text)
+void XmlNameTable::Clear()
 {
-    const std::size_t units = text.size() + 1;
-    if (units > kBlockUnits / 4) {
-        const auto& copy = large.emplace_back(std::make_unique<char16_t[]>(units));
-        std::copy(text.begin(), text.end(), copy.get());
-        return copy.get();
-    }
-    if (blockUsed + units > blockSize) {
-        blocks.push_back(std::make_unique<char16_t[]>(kBlockUnits));
-        blockSize = kBlockUnits;
-        blockUsed = 0;
-    }
-    char16_t* copy = blocks.back().get() + blockUsed;
-    std::copy(text.begin(), text.end(), copy);
-    copy[text.size()] = 0;
-    blockUsed += units;
-    return copy;
+    texts.assign(1, u"");
+    lengths.assign(1, 0);
+    slots.assign(64, 0);
 }
 
-const char16_t* XmlStore::Intern(std::u16string_view name)
+std::size_t XmlNameTable::SlotOf(std::u16string_view name) const
 {
-    if (const auto found = names.find(name); found != names.end())
-        return found->second;
-    const char16_t* copy = Copy(name);
-    names.emplace(std::u16string_view(copy, name.size()), copy);
-    return copy;
+    const std::size_t mask = slots.size() - 1;
+    for (std::size_t slot = Hash(name) & mask;; slot = (slot + 1) & mask) {
+        const XmlIndex held = slots[slot];
+        if (held == 0 || std::u16string_view(texts[held - 1], lengths[held - 1]) == name)
+            return slot;
+    }
 }
 
-XmlNode* XmlStore::NewElement(std::u16string_view name, XmlNode* parent)
+bool XmlNameTable::Find(std::u16string_view name, XmlIndex& number) const
 {
-    XmlNode& element = elements.emplace_back(*this, kXmlElementNode, Intern(name), parent);
-    parent->AppendChild(&element);
-    return &element;
+    if (name.empty()) {
+        number = 0;
+        return true;
+    }
+    const XmlIndex held = slots[SlotOf(name)];
+    number = held - 1;
+    return held != 0;
+}
+
+XmlIndex XmlNameTable::Intern(std::u16string_view name, XmlStore& store)
+{
+    if (name.empty())
+        return 0;
+    std::size_t slot = SlotOf(name);
+    if (slots[slot] != 0)
+        return slots[slot] - 1;
+    // Kept at most half full, so that a search ends soon.
+    if (2 * (texts.size() + 1) > slots.size()) {
+        Grow();
+        slot = SlotOf(name);
+    }
+    texts.push_back(store.TextAt(store.Copy(name)));
+    lengths.push_back(static_cast<std::uint32_t>(name.size()));
+    const auto number = static_cast<XmlIndex>(texts.size() - 1);
+    slots[slot] = number + 1;
+    return number;
+}
+
+void XmlNameTable::Grow()
+{
+    std::vector<XmlIndex> old(slots.size() * 2, 0);
+    old.swap(slots);
+    for (const XmlIndex held : old)
+        if (held != 0)
+            slots[SlotOf(std::u16string_view(texts[held - 1], lengths[held - 1]))] = held;
+}
+
+void XmlStore::ChunkDeleter::operator()(unsigned char* chunk) const
+{
+    ::operator delete(chunk, std::align_val_t(kChunkBytes));
+}
+
+XmlStore::XmlStore()
+{
+    StartTexts();
+    AddChunk();
+    NewElement(0);
+    properties.push_back(std::make_unique_for_overwrite<XmlProperty[]>(kPropertiesPerBlock));
+    propertyCount = 1;
+}
+
+XmlStore::~XmlStore() = default;
+
+void XmlStore::AddChunk()
+{
+    Chunk chunk(static_cast<unsigned char*>(::operator new(kChunkBytes, std::align_val_t(kChunkBytes))));
+    new (chunk.get()) ChunkHeader{this, static_cast<XmlIndex>(chunks.size()) * kNodesPerChunk};
+    chunks.push_back(std::move(chunk));
+}
+
+XmlNode* XmlStore::Node(XmlIndex index) const
+{
+    return reinterpret_cast<XmlNode*>(chunks[index / kNodesPerChunk].get() + kNodesAt) + index % kNodesPerChunk;
+}
+
+XmlIndex XmlStore::IndexOf(const XmlNode& node) const
+{
+    const ChunkHeader& header = HeaderOf(node);
+    const auto* first = reinterpret_cast<const XmlNode*>(reinterpret_cast<const unsigned char*>(&header) + kNodesAt);
+    return header.first + static_cast<XmlIndex>(&node - first);
+}
+
+XmlNode& XmlStore::NewElement(XmlIndex name)
+{
+    if (nodeCount == chunks.size() * kNodesPerChunk)
+        AddChunk();
+    XmlNode* node = new (Node(nodeCount)) XmlNode(name);
+    ++nodeCount;
+    return *node;
 }
 
 void XmlStore::DropLastElement()
 {
-    if (elements.empty())
-        return;
-    elements.back().Parent()->RemoveLastChild();
-    elements.pop_back();
+    if (nodeCount > 1)
+        --nodeCount;
 }
 
-XmlAttributeRecord* XmlStore::NewAttribute(const char16_t* name, const char16_t* value)
+XmlIndex XmlStore::NewProperty(XmlIndex name, XmlIndex value, XmlIndex next)
 {
-    return &attributes.emplace_back(XmlAttributeRecord{name, value, nullptr});
+    if (propertyCount == properties.size() * kPropertiesPerBlock)
+        properties.push_back(std::make_unique_for_overwrite<XmlProperty[]>(kPropertiesPerBlock));
+    Property(propertyCount) = XmlProperty{value, name, next};
+    return propertyCount++;
+}
+
+void XmlStore::AddTextBlock()
+{
+    block = static_cast<XmlIndex>(blockStarts.size());
+    blockStarts.push_back(pieces.emplace_back(std::make_unique_for_overwrite<char16_t[]>(kBlockUnits)).get());
+    blockUsed = 0;
+}
+
+void XmlStore::StartTexts()
+{
+    pieces.clear();
+    blockStarts.clear();
+    AddTextBlock();
+    blockStarts[0][0] = 0;
+    blockUsed = 1;
+}
+
+XmlIndex XmlStore::Copy(std::u16string_view text)
+{
+    // Empty values (HTML's <td nowrap>) are many and all alike.
+    if (text.empty())
+        return 0;
+    const std::size_t units = text.size() + 1;
+    char16_t* copy = nullptr;
+    XmlIndex place = 0;
+    if (units > kBlockUnits / 4) {
+        const std::size_t blocks = (units + kBlockUnits - 1) / kBlockUnits;
+        char16_t* piece = pieces.emplace_back(std::make_unique_for_overwrite<char16_t[]>(blocks * kBlockUnits)).get();
+        place = static_cast<XmlIndex>(blockStarts.size()) * kBlockUnits;
+        for (std::size_t i = 0; i < blocks; ++i)
+            blockStarts.push_back(piece + i * kBlockUnits);
+        copy = piece;
+    } else {
+        if (blockUsed + units > kBlockUnits)
+            AddTextBlock();
+        place = block * kBlockUnits + blockUsed;
+        copy = blockStarts[block] + blockUsed;
+        blockUsed += static_cast<XmlIndex>(units);
+    }
+    std::copy(text.begin(), text.end(), copy);
+    copy[text.size()] = 0;
+    return place;
+}
+
+jx_STRING* XmlStore::StringOf(const XmlNode& node) const
+{
+    if (strings.empty())
+        return nullptr;
+    const auto found = strings.find(IndexOf(node));
+    return found == strings.end() ? nullptr : found->second.get();
+}
+
+jx_STRING* XmlStore::MakeString(const XmlNode& node, const char16_t* text)
+{
+    auto& string = strings[IndexOf(node)];
+    string = std::make_unique<jx_STRING>(text);
+    return string.get();
+}
+
+void XmlStore::AppendChild(XmlNode& parent, XmlNode& child)
+{
+    const XmlIndex parentIndex = IndexOf(parent);
+    const XmlIndex childIndex = IndexOf(child);
+    XmlNode* last = nullptr;
+    if (appendedTo == parentIndex && appended != 0) {
+        last = Node(appended);
+    } else {
+        for (XmlNode* sibling = parent.First(); sibling; sibling = sibling->Next())
+            last = sibling;
+    }
+    if (last)
+        last->LinkNext(childIndex);
+    else
+        parent.LinkFirstChild(childIndex);
+    appendedTo = parentIndex;
+    appended = childIndex;
 }
 
 void XmlStore::Clear()
 {
-    root->ClearChildren();
-    elements.clear();
-    attributes.clear();
-    names.clear();
-    blocks.clear();
-    large.clear();
+    Root().Reset();
+    chunks.resize(1);
+    nodeCount = 1;
+    properties.resize(1);
+    propertyCount = 1;
+    names.Clear();
+    StartTexts();
+    strings.clear();
     incomplete = false;
-    blockUsed = 0;
-    blockSize = 0;
+    appendedTo = appended = 0;
 }
 
-XmlNode::XmlNode(XmlStore& owner, int nodeKind, const char16_t* nodeName, XmlNode* parentNode)
-    : store(owner), name(nodeName), parent(parentNode), kind(nodeKind)
-{
-}
+XmlStore& XmlNode::Store() const { return *HeaderOf(*this).store; }
 
-XmlNode::~XmlNode() = default;
+const char16_t* XmlNode::Name() const { return Store().NameText(name); }
 
-void XmlNode::AppendChild(XmlNode* child)
-{
-    (lastChild ? lastChild->next : firstChild) = child;
-    lastChild = child;
-}
+XmlNode* XmlNode::First() const { return firstChild ? Store().Node(firstChild) : nullptr; }
 
-void XmlNode::RemoveLastChild()
-{
-    if (firstChild == lastChild) {
-        firstChild = lastChild = nullptr;
-        return;
-    }
-    XmlNode* before = firstChild;
-    while (before->next != lastChild)
-        before = before->next;
-    before->next = nullptr;
-    lastChild = before;
-}
+XmlNode* XmlNode::Next() const { return next ? Store().Node(next) : nullptr; }
 
-void XmlNode::ClearChildren()
+XmlProperty* XmlNode::TextProperty() const
 {
-    firstChild = lastChild = nullptr;
-    firstAttribute = lastAttribute = nullptr;
-    storedText = nullptr;
-    text.reset();
-}
-
-void XmlNode::Append(XmlAttributeRecord* attribute)
-{
-    (lastAttribute ? lastAttribute->next : firstAttribute) = attribute;
-    lastAttribute = attribute;
+    // The text is put first when it comes, after the tag's attributes.
+    if (firstProperty == 0)
+        return nullptr;
+    XmlProperty& first = Store().Property(firstProperty);
+    return first.name == 0 ? &first : nullptr;
 }
 
 void XmlNode::MergeRepeatedAttributes()
 {
-    std::vector<XmlAttributeRecord*> inOrder;
-    for (XmlAttributeRecord* attribute = firstAttribute; attribute; attribute = attribute->next)
-        inOrder.push_back(attribute);
-    std::vector<XmlAttributeRecord*> byName = inOrder;
-    std::stable_sort(byName.begin(), byName.end(),
-                     [](const auto* a, const auto* b) { return View(a->name) < View(b->name); });
+    XmlStore& store = Store();
+    std::vector<XmlIndex> inOrder;
+    for (XmlIndex at = firstProperty; at != 0; at = store.Property(at).next)
+        inOrder.push_back(at);
+    // Positions in document order, sorted by name: each name's run starts
+    // with its first attribute and ends with its last.
+    std::vector<std::size_t> byName(inOrder.size());
+    for (std::size_t i = 0; i < byName.size(); ++i)
+        byName[i] = i;
+    const auto nameAt = [&](std::size_t position) { return store.Property(inOrder[position]).name; };
+    std::stable_sort(byName.begin(), byName.end(), [&](auto a, auto b) { return nameAt(a) < nameAt(b); });
+    std::vector<bool> dropped(inOrder.size(), false);
     for (std::size_t i = 0; i < byName.size();) {
         std::size_t end = i + 1;
-        while (end < byName.size() && View(byName[end]->name) == View(byName[i]->name))
+        while (end < byName.size() && nameAt(byName[end]) == nameAt(byName[i]))
             ++end;
-        byName[i]->value = byName[end - 1]->value;
+        store.Property(inOrder[byName[i]]).value = store.Property(inOrder[byName[end - 1]]).value;
         for (std::size_t repeated = i + 1; repeated < end; ++repeated)
-            byName[repeated]->name = nullptr;
+            dropped[byName[repeated]] = true;
         i = end;
     }
-    firstAttribute = lastAttribute = nullptr;
-    for (XmlAttributeRecord* attribute : inOrder) {
-        attribute->next = nullptr;
-        if (attribute->name)
-            Append(attribute);
+    XmlIndex* link = &firstProperty;
+    for (std::size_t position = 0; position < inOrder.size(); ++position) {
+        if (dropped[position])
+            continue;
+        *link = inOrder[position];
+        link = &store.Property(inOrder[position]).next;
     }
+    *link = 0;
 }
 
-XmlAttributeRecord* XmlNode::AttributeNamed(std::u16string_view attributeName) const
+XmlProperty* XmlNode::AttributeNamed(XmlIndex attributeName) const
 {
-    for (XmlAttributeRecord* attribute = firstAttribute; attribute; attribute = attribute->next)
-        if (View(attribute->name) == attributeName)
-            return attribute;
+    XmlStore& store = Store();
+    for (XmlIndex at = firstProperty; at != 0;) {
+        XmlProperty& property = store.Property(at);
+        if (property.name == attributeName)
+            return &property;
+        at = property.next;
+    }
     return nullptr;
 }
 
-// Attribute names are copied, not interned: a tag of many attributes would
-// fill the table of names with names used once.
-void XmlNode::AppendAttribute(std::u16string_view attributeName, std::u16string_view value)
+void XmlNode::AppendAttribute(XmlIndex attributeName, std::u16string_view value, XmlIndex& last)
 {
-    Append(store.NewAttribute(store.Copy(attributeName), store.Copy(value)));
+    XmlStore& store = Store();
+    const XmlIndex added = store.NewProperty(attributeName, store.Copy(value), 0);
+    (last ? store.Property(last).next : firstProperty) = added;
+    last = added;
 }
 
 void XmlNode::SetAttribute(const char16_t* attributeName, const char16_t* value)
 {
-    if (!attributeName || !*attributeName || kind != kXmlElementNode)
+    if (!attributeName || !*attributeName || Kind() != kXmlElementNode)
         return;
     try {
         Replace(attributeName, value);
     } catch (const std::bad_alloc&) {
-        store.incomplete = true;
+        Store().incomplete = true;
     }
 }
 
 void XmlNode::Replace(const char16_t* attributeName, const char16_t* value)
 {
-    if (XmlAttributeRecord* attribute = AttributeNamed(View(attributeName))) {
+    XmlStore& store = Store();
+    const XmlIndex number = store.Intern(View(attributeName));
+    if (XmlProperty* attribute = AttributeNamed(number)) {
         attribute->value = store.Copy(View(value));
         return;
     }
-    AppendAttribute(attributeName, View(value));
+    XmlIndex last = 0;
+    for (XmlIndex at = firstProperty; at != 0; at = store.Property(at).next)
+        last = at;
+    AppendAttribute(number, View(value), last);
 }
 
 jx_XMLNODE* XmlNode::AddChild(const char16_t* elementName)
@@ -184,76 +352,84 @@ jx_XMLNODE* XmlNode::AddChild(const char16_t* elementName)
     if (!elementName || !*elementName)
         return nullptr;
     try {
-        return store.NewElement(elementName, this);
+        XmlStore& store = Store();
+        XmlNode& child = store.NewElement(store.Intern(elementName));
+        store.AppendChild(*this, child);
+        return &child;
     } catch (const std::bad_alloc&) {
         return nullptr;
     }
 }
 
-const XmlAttributeRecord* XmlNode::FindAttribute(const char16_t* attributeName) const
+const XmlProperty* XmlNode::FindAttribute(const char16_t* attributeName) const
 {
-    if (!attributeName)
+    if (!attributeName || !*attributeName)
         return nullptr;
-    if (const XmlAttributeRecord* exact = AttributeNamed(View(attributeName)))
-        return exact;
-    for (const XmlAttributeRecord* attribute = firstAttribute; attribute; attribute = attribute->next)
-        if (EqualsIgnoringAsciiCase<char16_t>(attribute->name, attributeName))
-            return attribute;
+    XmlStore& store = Store();
+    if (XmlIndex number = 0; store.FindName(attributeName, number))
+        if (const XmlProperty* exact = AttributeNamed(number))
+            return exact;
+    for (XmlIndex at = firstProperty; at != 0;) {
+        const XmlProperty& property = store.Property(at);
+        if (property.name != 0 && EqualsIgnoringAsciiCase<char16_t>(store.NameText(property.name), attributeName))
+            return &property;
+        at = property.next;
+    }
     return nullptr;
 }
 
 const jx_XMLATTRIBUTE* XmlNode::GetAttribute(const char16_t* attributeName)
 {
-    const XmlAttributeRecord* found = FindAttribute(attributeName);
+    const XmlProperty* found = FindAttribute(attributeName);
     if (!found)
         return nullptr;
-    const int id = PlaceholderTextId(found->value);
+    XmlStore& store = Store();
+    const char16_t* value = store.TextAt(found->value);
+    const int id = PlaceholderTextId(value);
     const char16_t* localized =
         store.bound && store.lookup && id >= 0 ? store.lookup(store.lookupContext, store.texts, id) : nullptr;
-    store.answer.name.Set(found->name);
-    store.answer.value.Set(localized ? localized : found->value);
+    store.answer.name.Set(store.NameText(found->name));
+    store.answer.value.Set(localized ? localized : value);
     return &store.answer;
 }
 
+// `after` is one of this element's children.
 jx_XMLNODE* XmlNode::FindChild(const char16_t* childName, const jx_XMLNODE* after)
 {
-    const XmlNode* start = firstChild;
-    if (after) {
-        const auto* afterNode = static_cast<const XmlNode*>(after);
-        if (afterNode->parent != this)
-            return nullptr;
-        start = afterNode->next;
-    }
-    for (const XmlNode* child = start; child; child = child->next)
-        if (child->kind == kXmlElementNode && View(child->name) == View(childName))
+    XmlIndex number = 0;
+    if (!childName || !*childName || !Store().FindName(childName, number))
+        return nullptr;
+    const XmlNode* start = after ? static_cast<const XmlNode*>(after)->Next() : First();
+    for (const XmlNode* child = start; child; child = child->Next())
+        if (child->name == number)
             return const_cast<XmlNode*>(child);
     return nullptr;
 }
 
 jx_STRING& XmlNode::Text()
 {
-    if (!text) {
-        text.reset(new (std::nothrow) jx_STRING(storedText ? storedText : u""));
-        if (!text) {
-            store.incomplete = true;
-            return store.lostText;
-        }
+    XmlStore& store = Store();
+    if (jx_STRING* string = store.StringOf(*this))
+        return *string;
+    try {
+        const XmlProperty* stored = TextProperty();
+        return *store.MakeString(*this, store.TextAt(stored ? stored->value : 0));
+    } catch (const std::bad_alloc&) {
+        store.incomplete = true;
+        return store.lostText;
     }
-    return *text;
 }
 
-void XmlNode::AddText(std::u16string_view chunk)
+void XmlNode::SetText(std::u16string_view ownText)
 {
-    if (!text && !storedText) {
-        storedText = store.Copy(chunk);
-        return;
-    }
-    Text().Add(std::u16string(chunk).c_str());
+    XmlStore& store = Store();
+    firstProperty = store.NewProperty(0, store.Copy(ownText), firstProperty);
 }
 
 const char16_t* XmlNode::OwnText() const
 {
-    if (text)
-        return text->GetBuffer();
-    return storedText ? storedText : u"";
+    if (const jx_STRING* string = Store().StringOf(*this))
+        return string->GetBuffer() ? string->GetBuffer() : u"";
+    const XmlProperty* stored = TextProperty();
+    return Store().TextAt(stored ? stored->value : 0);
 }

@@ -1,11 +1,20 @@
 // The elements (and the document node) of host XML documents. A document
-// keeps its nodes, attributes and texts in one store: nodes and attribute
-// records in blocks, element and attribute names once each, values in an
-// arena, so that a large page costs a small multiple of its size instead of
-// several allocations per element.
+// keeps its tree in one store of compact records, so that a page of many
+// tiny elements costs a few times its size and no allocation per element:
+// - an element is its table of operations and four 32-bit links (its name,
+//   first child, next sibling and first property): 24 bytes on 64-bit
+//   Windows and Linux. Elements live in aligned chunks whose header leads
+//   back to the store, so an element needs no pointer of its own to it;
+// - attributes and an element's text are 12-byte property records (three
+//   32-bit links: value, name, next); the text is the property with the
+//   empty name;
+// - names, of elements and attributes, are interned: each distinct name is
+//   kept once and compared as a number;
+// - values and texts are copied into blocks of text and known by their
+//   32-bit place there.
 #pragma once
 
-#include <deque>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,30 +24,79 @@
 #include "plexa/jx_XML.h"
 
 class XmlNode;
+class XmlStore;
 
-struct XmlAttributeRecord {
-    const char16_t* name;
-    const char16_t* value;
-    XmlAttributeRecord* next;
+// A link between records: an index into the store's table of that kind; 0
+// is none (index 0 of the elements is the document node, which is no one's
+// child or sibling, and property 0 is never used).
+using XmlIndex = std::uint32_t;
+
+struct XmlProperty {
+    XmlIndex value;
+    XmlIndex name;
+    XmlIndex next;
+};
+
+// Distinct names, each kept once and known by its number; number 0 is the
+// empty name. An open-addressed table of numbers: a few bytes per name
+// beyond its text, also for a hostile tag of a million different names.
+class XmlNameTable {
+public:
+    XmlNameTable();
+    // The name's number, added when new.
+    XmlIndex Intern(std::u16string_view name, XmlStore& store);
+    // The name's number, or false when no record of the document has it.
+    bool Find(std::u16string_view name, XmlIndex& number) const;
+    const char16_t* Text(XmlIndex number) const { return texts[number]; }
+    void Clear();
+
+private:
+    std::size_t SlotOf(std::u16string_view name) const;
+    void Grow();
+
+    std::vector<const char16_t*> texts;
+    std::vector<std::uint32_t> lengths;
+    // Name number + 1 per slot, 0 for a free slot; a power of two in size.
+    std::vector<XmlIndex> slots;
 };
 
 class XmlStore {
 public:
     XmlStore();
+    ~XmlStore();
     XmlStore(const XmlStore&) = delete;
     XmlStore& operator=(const XmlStore&) = delete;
 
-    XmlNode& Root() { return *root; }
-    // A zero-terminated copy that lives as long as the store's content.
-    const char16_t* Copy(std::u16string_view text);
-    // One copy per distinct name.
-    const char16_t* Intern(std::u16string_view name);
-    XmlNode* NewElement(std::u16string_view name, XmlNode* parent);
-    // Drops the element made last (a tag cut off before its end).
+    XmlNode& Root() { return *Node(0); }
+    XmlNode* Node(XmlIndex index) const;
+    XmlIndex IndexOf(const XmlNode& node) const;
+    XmlProperty& Property(XmlIndex index)
+    {
+        return properties[index / kPropertiesPerBlock][index % kPropertiesPerBlock];
+    }
+    // A zero-terminated copy that lives as long as the store's content,
+    // known by its place; place 0 is the empty text.
+    XmlIndex Copy(std::u16string_view text);
+    const char16_t* TextAt(XmlIndex place) const { return blockStarts[place / kBlockUnits] + place % kBlockUnits; }
+    XmlIndex Intern(std::u16string_view name) { return names.Intern(name, *this); }
+    bool FindName(std::u16string_view name, XmlIndex& number) const { return names.Find(name, number); }
+    const char16_t* NameText(XmlIndex number) const { return names.Text(number); }
+    // A new element, linked to no parent yet.
+    XmlNode& NewElement(XmlIndex name);
+    // Drops the element made last (a tag cut off before its end); whoever
+    // linked it in unlinks it.
     void DropLastElement();
-    XmlAttributeRecord* NewAttribute(const char16_t* name, const char16_t* value);
+    XmlIndex NewProperty(XmlIndex name, XmlIndex value, XmlIndex next);
+    // The string an element's text became when it was asked for as one or
+    // came in several chunks; null while it is one chunk in the store.
+    jx_STRING* StringOf(const XmlNode& node) const;
+    jx_STRING* MakeString(const XmlNode& node, const char16_t* text);
+    // Appends a child to an element: quick when the same element was given
+    // its last child here before, as a writer building a table does.
+    void AppendChild(XmlNode& parent, XmlNode& child);
     // Everything but the document node goes.
     void Clear();
+
     // Set when a change through the document's interface found no memory:
     // the tree is not what its maker built, and it is not saved.
     bool incomplete = false;
@@ -54,73 +112,99 @@ public:
     bool bound = false;
 
 private:
-    std::unique_ptr<XmlNode> root;
-    std::deque<XmlNode> elements;
-    std::deque<XmlAttributeRecord> attributes;
-    std::vector<std::unique_ptr<char16_t[]>> blocks;
-    // Texts too long to share a block.
-    std::vector<std::unique_ptr<char16_t[]>> large;
-    std::size_t blockUsed = 0;
-    std::size_t blockSize = 0;
-    std::unordered_map<std::u16string_view, const char16_t*> names;
+    static constexpr XmlIndex kPropertiesPerBlock = 4096;
+    // Texts go into blocks of this many units; a longer one gets blocks of
+    // its own, in one piece.
+    static constexpr XmlIndex kBlockUnits = 16384;
+    struct ChunkDeleter {
+        void operator()(unsigned char* chunk) const;
+    };
+    using Chunk = std::unique_ptr<unsigned char, ChunkDeleter>;
+
+    void AddChunk();
+    // A block of text of its own, with the empty text at place 0.
+    void StartTexts();
+    void AddTextBlock();
+
+    std::vector<Chunk> chunks;
+    XmlIndex nodeCount = 0;
+    std::vector<std::unique_ptr<XmlProperty[]>> properties;
+    XmlIndex propertyCount = 0;
+    XmlNameTable names;
+    // Each block of text, or each block's worth of a long text's piece.
+    std::vector<char16_t*> blockStarts;
+    std::vector<std::unique_ptr<char16_t[]>> pieces;
+    // The block being filled, and how far.
+    XmlIndex block = 0;
+    XmlIndex blockUsed = 0;
+    std::unordered_map<XmlIndex, std::unique_ptr<jx_STRING>> strings;
+    // The element given a child last through AppendChild, and that child.
+    XmlIndex appendedTo = 0;
+    XmlIndex appended = 0;
 };
 
 class XmlNode final : public jx_XMLNODE {
 public:
-    XmlNode(XmlStore& store, int kind, const char16_t* name, XmlNode* parent);
-    ~XmlNode();
+    explicit XmlNode(XmlIndex nodeName) : name(nodeName) {}
     XmlNode(const XmlNode&) = delete;
     XmlNode& operator=(const XmlNode&) = delete;
 
-    int Kind() const override { return kind; }
-    const char16_t* Name() const override { return name; }
-    jx_XMLNODE* FirstChild() const override { return firstChild; }
-    jx_XMLNODE* NextSibling() const override { return next; }
+    int Kind() const override { return name == 0 ? kXmlDocumentNode : kXmlElementNode; }
+    const char16_t* Name() const override;
+    jx_XMLNODE* FirstChild() const override { return First(); }
+    jx_XMLNODE* NextSibling() const override { return Next(); }
     void SetAttribute(const char16_t* name, const char16_t* value) override;
     jx_XMLNODE* AddChild(const char16_t* name) override;
     const jx_XMLATTRIBUTE* GetAttribute(const char16_t* name) override;
     jx_XMLNODE* FindChild(const char16_t* name, const jx_XMLNODE* after) override;
     jx_STRING& Text() override;
 
-    XmlNode* Parent() const { return parent; }
-    XmlNode* First() const { return firstChild; }
-    XmlNode* Next() const { return next; }
-    const XmlAttributeRecord* FirstAttribute() const { return firstAttribute; }
+    XmlStore& Store() const;
+    XmlIndex NameNumber() const { return name; }
+    XmlNode* First() const;
+    XmlNode* Next() const;
+    // Visits name and value of each attribute in order.
+    template <typename Visit> void ForEachAttribute(Visit visit) const;
     // Empty when the element has no text.
     const char16_t* OwnText() const;
-    // The parser's text: a first chunk is kept in the store; only an
-    // element whose text comes in several chunks gets a string of its own.
-    void AddText(std::u16string_view chunk);
+    // The parser's text, once the element has been read whole.
+    void SetText(std::u16string_view ownText);
     // The attribute of exactly that name, or null.
-    XmlAttributeRecord* AttributeNamed(std::u16string_view attributeName) const;
-    // Adds an attribute without looking for one of that name: the parser
-    // knows the names it has seen.
-    void AppendAttribute(std::u16string_view name, std::u16string_view value);
+    XmlProperty* AttributeNamed(XmlIndex attributeName) const;
+    // Adds an attribute without looking for one of that name (the parser
+    // knows the names it has seen) after `last`, the element's last
+    // attribute or 0 for none, and makes it the last.
+    void AppendAttribute(XmlIndex attributeName, std::u16string_view value, XmlIndex& last);
     // Of attributes of one name, the first keeps its place and takes the
     // last one's value; the others go.
     void MergeRepeatedAttributes();
-    void AppendChild(XmlNode* child);
-    void RemoveLastChild();
-    void ClearChildren();
+    // Links: the parser keeps the last child of each open element itself.
+    void LinkFirstChild(XmlIndex child) { firstChild = child; }
+    void LinkNext(XmlIndex sibling) { next = sibling; }
+    // Drops every child, attribute and text (of the document node).
+    void Reset() { firstChild = next = firstProperty = 0; }
 
 private:
+    // The element's text property, or null.
+    XmlProperty* TextProperty() const;
     // The attribute of exactly that name, else the first of that name in
     // any ASCII case, else null.
-    const XmlAttributeRecord* FindAttribute(const char16_t* attributeName) const;
-    void Append(XmlAttributeRecord* attribute);
+    const XmlProperty* FindAttribute(const char16_t* attributeName) const;
     void Replace(const char16_t* attributeName, const char16_t* value);
 
-    XmlStore& store;
-    const char16_t* name;
-    XmlNode* parent;
-    XmlNode* firstChild = nullptr;
-    XmlNode* lastChild = nullptr;
-    XmlNode* next = nullptr;
-    XmlAttributeRecord* firstAttribute = nullptr;
-    XmlAttributeRecord* lastAttribute = nullptr;
-    // The text while it is one chunk in the store, or null.
-    const char16_t* storedText = nullptr;
-    // Made for a second chunk or when Text() is asked for.
-    std::unique_ptr<jx_STRING> text;
-    int kind;
+    XmlIndex name;
+    XmlIndex firstChild = 0;
+    XmlIndex next = 0;
+    XmlIndex firstProperty = 0;
 };
+
+template <typename Visit> void XmlNode::ForEachAttribute(Visit visit) const
+{
+    XmlStore& store = Store();
+    for (XmlIndex at = firstProperty; at != 0;) {
+        const XmlProperty& property = store.Property(at);
+        if (property.name != 0)
+            visit(store.NameText(property.name), store.TextAt(property.value));
+        at = property.next;
+    }
+}

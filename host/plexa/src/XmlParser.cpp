@@ -1,6 +1,8 @@
 #include "host/plexa/src/XmlParser.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "common/AsciiText.h"
 #include "common/Utf8.h"
@@ -14,14 +16,16 @@ constexpr std::size_t kLongestReference = 12;
 // Tags with fewer attributes are searched for a name instead of hashing it.
 constexpr int kSearchedAttributes = 16;
 
-bool IsSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-bool IsNameStart(char16_t c)
+// Every byte of a character beyond ASCII counts as a name's.
+bool IsNameStart(char c)
 {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_' || c == u':' || c >= 0x80;
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' ||
+           static_cast<unsigned char>(c) >= 0x80;
 }
 
-bool IsNameChar(char16_t c) { return IsNameStart(c) || (c >= u'0' && c <= u'9') || c == u'-' || c == u'.'; }
+bool IsNameChar(char c) { return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.'; }
 
 // The character a reference "&...;" stands for, or false to keep it as written.
 bool DecodeReference(std::u16string_view reference, std::u16string& out)
@@ -57,10 +61,9 @@ bool DecodeReference(std::u16string_view reference, std::u16string& out)
     return true;
 }
 
-std::u16string DecodeText(std::u16string_view raw)
+void DecodeReferences(std::u16string_view raw, std::u16string& out)
 {
-    std::u16string out;
-    out.reserve(raw.size());
+    out.clear();
     for (std::size_t i = 0; i < raw.size(); ++i) {
         if (raw[i] == u'&') {
             // The ';' is looked for only as far as the longest reference
@@ -73,23 +76,30 @@ std::u16string DecodeText(std::u16string_view raw)
         }
         out.push_back(raw[i]);
     }
-    return out;
+}
+
+bool IsAscii(std::string_view bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 class Parser {
 public:
-    Parser(std::u16string_view text, XmlStore& store) : text(text), store(store), current(&store.Root()) {}
+    Parser(std::string_view text, XmlStore& store) : text(text), store(store)
+    {
+        open.push_back({&store.Root(), nullptr, {}});
+    }
 
     bool Run()
     {
         while (position < text.size()) {
-            const auto open = text.find(u'<', position);
-            const std::u16string_view raw =
-                text.substr(position, open == std::u16string_view::npos ? std::u16string_view::npos : open - position);
+            const auto start = text.find('<', position);
+            const std::string_view raw =
+                text.substr(position, start == std::string_view::npos ? std::string_view::npos : start - position);
             AddText(DecodeText(raw));
-            if (open == std::u16string_view::npos)
+            if (start == std::string_view::npos)
                 return true;
-            position = open;
+            position = start;
             if (!Markup())
                 return false;
         }
@@ -97,20 +107,58 @@ public:
     }
 
 private:
-    void AddText(const std::u16string& chunk)
+    // An element whose end tag has not come yet, its last child so far and
+    // its text so far: the text comes in pieces between the children, and
+    // is stored once, when the element closes.
+    struct OpenElement {
+        XmlNode* node;
+        XmlNode* lastChild = nullptr;
+        std::u16string text;
+    };
+
+    // Text and values in UTF-16 with their references replaced, in buffers
+    // of the parser's: most are short, and read at every tag. Malformed
+    // UTF-8 becomes U+FFFD byte by byte, so a piece of the document decodes
+    // as it would within the whole.
+    std::u16string_view DecodeText(std::string_view raw)
     {
-        // Text outside every element (the rest of a page around a table) is ignored.
-        if (!chunk.empty() && current->Kind() == kXmlElementNode)
-            current->AddText(chunk);
+        if (IsAscii(raw))
+            wide.assign(raw.begin(), raw.end());
+        else
+            wide = Utf8ToUtf16(raw);
+        if (wide.find(u'&') == std::u16string::npos)
+            return wide;
+        DecodeReferences(wide, decoded);
+        return decoded;
     }
 
-    bool StartsWith(std::u16string_view prefix) const { return text.substr(position, prefix.size()) == prefix; }
+    void AddText(std::u16string_view chunk)
+    {
+        // Text outside every element (the rest of a page around a table) is ignored.
+        if (open.size() > 1)
+            open.back().text.append(chunk);
+    }
+
+public:
+    // Closes the elements open above `level` (the document node is level 0).
+    void CloseAbove(std::size_t level)
+    {
+        while (open.size() > level + 1) {
+            OpenElement& element = open.back();
+            if (!element.text.empty())
+                element.node->SetText(element.text);
+            open.pop_back();
+        }
+    }
+
+private:
+    bool StartsWith(std::string_view prefix) const { return text.substr(position, prefix.size()) == prefix; }
 
     // Moves past `terminator`; false when it never comes.
-    bool SkipPast(std::u16string_view terminator)
+    bool SkipPast(std::string_view terminator)
     {
         const auto end = text.find(terminator, position);
-        if (end == std::u16string_view::npos)
+        if (end == std::string_view::npos)
             return false;
         position = end + terminator.size();
         return true;
@@ -118,22 +166,22 @@ private:
 
     bool Markup()
     {
-        if (StartsWith(u"<!--"))
-            return SkipPast(u"-->");
-        if (StartsWith(u"<![CDATA[")) {
+        if (StartsWith("<!--"))
+            return SkipPast("-->");
+        if (StartsWith("<![CDATA[")) {
             const std::size_t start = position + 9;
-            const auto end = text.find(u"]]>", start);
-            if (end == std::u16string_view::npos)
+            const auto end = text.find("]]>", start);
+            if (end == std::string_view::npos)
                 return false;
-            AddText(std::u16string(text.substr(start, end - start)));
+            AddText(Utf8ToUtf16(text.substr(start, end - start)));
             position = end + 3;
             return true;
         }
-        if (StartsWith(u"<?"))
-            return SkipPast(u"?>");
-        if (StartsWith(u"<!"))
+        if (StartsWith("<?"))
+            return SkipPast("?>");
+        if (StartsWith("<!"))
             return SkipDeclaration();
-        if (StartsWith(u"</"))
+        if (StartsWith("</"))
             return EndTag();
         if (position + 1 < text.size() && IsNameStart(text[position + 1]))
             return StartTag();
@@ -149,11 +197,11 @@ private:
     {
         int brackets = 0;
         for (std::size_t i = position + 2; i < text.size(); ++i) {
-            if (text[i] == u'[')
+            if (text[i] == '[')
                 ++brackets;
-            else if (text[i] == u']')
+            else if (text[i] == ']')
                 --brackets;
-            else if (text[i] == u'>' && brackets <= 0) {
+            else if (text[i] == '>' && brackets <= 0) {
                 position = i + 1;
                 return true;
             }
@@ -161,7 +209,7 @@ private:
         return false;
     }
 
-    std::u16string_view Name()
+    std::string_view Name()
     {
         const std::size_t start = position;
         while (position < text.size() && IsNameChar(text[position]))
@@ -178,64 +226,78 @@ private:
     bool EndTag()
     {
         position += 2;
-        const std::u16string name(Name());
+        const std::u16string_view name = Wide(Name());
         SkipSpaces();
-        if (position >= text.size() || text[position] != u'>')
+        if (position >= text.size() || text[position] != '>')
             return false;
         ++position;
-        // Close up to the matching element; an end tag that matches no open
-        // element is ignored.
-        for (XmlNode* node = current; node && node->Kind() == kXmlElementNode; node = node->Parent()) {
-            if (node->Name() == name) {
-                // Every element left open inside it (a <br> never closed) is
-                // closed with it.
-                depth -= DepthOf(current, node->Parent());
-                current = node->Parent();
+        // Close up to the matching element, and with it every element left
+        // open inside it (a <br> never closed); an end tag that matches no
+        // open element is ignored.
+        XmlIndex number = 0;
+        if (name.empty() || !store.FindName(name, number))
+            return true;
+        for (std::size_t level = open.size() - 1; level > 0; --level) {
+            if (open[level].node->NameNumber() == number) {
+                CloseAbove(level - 1);
                 return true;
             }
         }
         return true;
     }
 
-    static int DepthOf(const XmlNode* node, const XmlNode* ancestor)
+    void Link(XmlNode& element)
     {
-        int levels = 0;
-        for (; node != ancestor; node = node->Parent())
-            ++levels;
-        return levels;
+        OpenElement& parent = open.back();
+        const XmlIndex index = store.IndexOf(element);
+        if (parent.lastChild)
+            parent.lastChild->LinkNext(index);
+        else
+            parent.node->LinkFirstChild(index);
+        parent.lastChild = &element;
+    }
+
+    // A tag cut off before its end (a file cut short by a full disk) adds no
+    // element: the parse keeps only what was read whole.
+    bool Unfinished(XmlNode* lastChildBefore)
+    {
+        OpenElement& parent = open.back();
+        if (lastChildBefore)
+            lastChildBefore->LinkNext(0);
+        else
+            parent.node->LinkFirstChild(0);
+        parent.lastChild = lastChildBefore;
+        store.DropLastElement();
+        return false;
     }
 
     bool StartTag()
     {
         ++position;
-        if (depth >= kMaxXmlDepth)
+        if (open.size() > kMaxXmlDepth)
             return false;
-        XmlNode* element = store.NewElement(Name(), current);
+        XmlNode* lastChildBefore = open.back().lastChild;
+        XmlNode& element = store.NewElement(store.Intern(Wide(Name())));
+        Link(element);
         attributesInTag = 0;
-        // A tag cut off before its end (a file cut short by a full disk)
-        // adds no element: the parse keeps only what was read whole.
-        const auto unfinished = [this] {
-            store.DropLastElement();
-            return false;
-        };
+        lastAttribute = 0;
         for (;;) {
             SkipSpaces();
             if (position >= text.size())
-                return unfinished();
-            if (text[position] == u'>') {
+                return Unfinished(lastChildBefore);
+            if (text[position] == '>') {
                 ++position;
-                EndOfTag(*element);
-                current = element;
-                ++depth;
+                EndOfTag(element);
+                open.push_back({&element, nullptr, {}});
                 return true;
             }
-            if (StartsWith(u"/>")) {
+            if (StartsWith("/>")) {
                 position += 2;
-                EndOfTag(*element);
+                EndOfTag(element);
                 return true;
             }
-            if (!Attribute(*element))
-                return unfinished();
+            if (!Attribute(element))
+                return Unfinished(lastChildBefore);
         }
     }
 
@@ -243,9 +305,9 @@ private:
     {
         if (!IsNameStart(text[position]))
             return false;
-        const std::u16string_view name = Name();
+        const std::string_view name = Name();
         SkipSpaces();
-        if (position >= text.size() || text[position] != u'=') {
+        if (position >= text.size() || text[position] != '=') {
             SetAttribute(element, name, u""); // HTML's <td nowrap>
             return true;
         }
@@ -253,17 +315,17 @@ private:
         SkipSpaces();
         if (position >= text.size())
             return false;
-        const char16_t quote = text[position];
-        std::u16string_view raw;
-        if (quote == u'"' || quote == u'\'') {
+        const char quote = text[position];
+        std::string_view raw;
+        if (quote == '"' || quote == '\'') {
             const auto end = text.find(quote, position + 1);
-            if (end == std::u16string_view::npos)
+            if (end == std::string_view::npos)
                 return false;
             raw = text.substr(position + 1, end - position - 1);
             position = end + 1;
         } else {
             const std::size_t start = position;
-            while (position < text.size() && !IsSpace(text[position]) && text[position] != u'>')
+            while (position < text.size() && !IsSpace(text[position]) && text[position] != '>')
                 ++position;
             raw = text.substr(start, position - start);
         }
@@ -274,12 +336,14 @@ private:
     // A name seen before in the tag takes the new value. A tag of a few
     // attributes is searched at each one; a tag of more has its repeated
     // names merged once it ends, so a great many are read in linear time.
-    void SetAttribute(XmlNode& element, std::u16string_view name, std::u16string_view value)
+    void SetAttribute(XmlNode& element, std::string_view name, std::u16string_view value)
     {
-        if (++attributesInTag <= kSearchedAttributes && element.AttributeNamed(name))
-            element.SetAttribute(std::u16string(name).c_str(), std::u16string(value).c_str());
+        const XmlIndex number = store.Intern(Wide(name));
+        XmlProperty* seen = ++attributesInTag <= kSearchedAttributes ? element.AttributeNamed(number) : nullptr;
+        if (seen)
+            seen->value = store.Copy(value);
         else
-            element.AppendAttribute(name, value);
+            element.AppendAttribute(number, value, lastAttribute);
     }
 
     void EndOfTag(XmlNode& element) const
@@ -288,17 +352,32 @@ private:
             element.MergeRepeatedAttributes();
     }
 
-    std::u16string_view text;
+    // A name in UTF-16, in a buffer of the parser's: names are nearly always
+    // ASCII and are read at every tag.
+    std::u16string_view Wide(std::string_view name)
+    {
+        if (IsAscii(name))
+            nameBuffer.assign(name.begin(), name.end());
+        else
+            nameBuffer = Utf8ToUtf16(name);
+        return nameBuffer;
+    }
+
+    std::string_view text;
     XmlStore& store;
+    std::u16string nameBuffer;
+    std::u16string wide;
+    std::u16string decoded;
     std::size_t position = 0;
-    XmlNode* current;
+    // The document node and the elements open inside it, innermost last.
+    std::vector<OpenElement> open;
     int attributesInTag = 0;
-    int depth = 0;
+    XmlIndex lastAttribute = 0;
 };
 
 } // namespace
 
-std::u16string DecodeXmlBytes(std::string_view bytes)
+std::string_view XmlBytesAsUtf8(std::string_view bytes, std::string& converted)
 {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
     if (bytes.size() >= 2 && ((byte(0) == 0xFF && byte(1) == 0xFE) || (byte(0) == 0xFE && byte(1) == 0xFF))) {
@@ -308,11 +387,19 @@ std::u16string DecodeXmlBytes(std::string_view bytes)
         for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
             text.push_back(
                 static_cast<char16_t>(littleEndian ? byte(i) | byte(i + 1) << 8 : byte(i) << 8 | byte(i + 1)));
-        return text;
+        converted = Utf16ToUtf8(text);
+        return converted;
     }
     if (bytes.size() >= 3 && byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF)
         bytes.remove_prefix(3);
-    return Utf8ToUtf16(bytes);
+    return bytes;
 }
 
-bool ParseXml(std::u16string_view text, XmlStore& document) { return Parser(text, document).Run(); }
+bool ParseXml(std::string_view text, XmlStore& document)
+{
+    Parser parser(text, document);
+    const bool whole = parser.Run();
+    // What was read of elements left open (a file cut short) stays.
+    parser.CloseAbove(0);
+    return whole;
+}

@@ -15,8 +15,10 @@ class XmlStore;
 
 constexpr int kMaxXmlDepth = 256;
 
-// Decodes UTF-8 or UTF-16 (by byte-order mark) into UTF-16.
-std::u16string DecodeXmlBytes(std::string_view bytes);
+// The document's bytes as UTF-8: UTF-8 without its byte-order mark as it
+// is, UTF-16 (known by its byte-order mark) converted into `converted`.
+std::string_view XmlBytesAsUtf8(std::string_view bytes, std::string& converted);
 
-// Adds what text holds to the store's document; true when all of it parsed.
-bool ParseXml(std::u16string_view text, XmlStore& document);
+// Adds what UTF-8 text holds to the store's document; true when all of it
+// parsed. Texts and values are kept in UTF-16.
+bool ParseXml(std::string_view text, XmlStore& document);
