@@ -178,6 +178,9 @@ public:
     HWND tooltip = nullptr;
     bool tipTracking = false;
     int tipSlot = -1;
+    // The slot the last left button press stored the current color into,
+    // or -1: the double click that press began does not choose it.
+    int slotStoredByClick = -1;
     bool picking = false;
     CRGBA colorBeforePick;
     GdiObject<HBITMAP> eyedropperAtRest;

@@ -42,6 +42,31 @@ bool ReadNumber(const char16_t*& p, int& value)
     return true;
 }
 
+// Reads "%02X" at p: white space is skipped, then at most two characters
+// are read, an optional sign and hex digits; the byte is the number's low 8
+// bits. False (p unchanged) when no digit follows.
+bool ReadHexPair(const char16_t*& p, std::uint8_t& byte)
+{
+    const char16_t* q = p;
+    while (IsSpace(*q))
+        ++q;
+    int width = 2;
+    const bool negative = *q == u'-';
+    if (*q == u'-' || *q == u'+') {
+        ++q;
+        --width;
+    }
+    int value = 0;
+    int digits = 0;
+    for (; digits < width && HexDigit(*q) >= 0; ++q, ++digits)
+        value = value * 16 + HexDigit(*q);
+    if (digits == 0)
+        return false;
+    byte = static_cast<std::uint8_t>(negative ? -value : value);
+    p = q;
+    return true;
+}
+
 std::uint8_t ToByte(int value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 255)); }
 
 } // namespace
@@ -81,18 +106,9 @@ CRGBA ParseHexColor(const char16_t* text)
     if (*text == u'#')
         ++text;
     std::uint8_t bytes[3] = {};
-    for (std::uint8_t& byte : bytes) {
-        const int high = HexDigit(text[0]);
-        if (high < 0)
+    for (std::uint8_t& byte : bytes)
+        if (!ReadHexPair(text, byte))
             break;
-        const int low = HexDigit(text[1]);
-        if (low < 0) {
-            byte = static_cast<std::uint8_t>(high);
-            break;
-        }
-        byte = static_cast<std::uint8_t>(high << 4 | low);
-        text += 2;
-    }
     return CRGBA::FromBytes(bytes[0], bytes[1], bytes[2]);
 }
 

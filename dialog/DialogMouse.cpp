@@ -4,6 +4,8 @@
 // double-clicks that choose a color and close the dialog.
 #include "dialog/CltPiker.h"
 
+#include <utility>
+
 #include <commctrl.h>
 
 #include "dialog/DialogItems.h"
@@ -42,6 +44,7 @@ bool CCltPiker::OverSlot(int x, int y) { return !compact && shelf.HitTest(x, y, 
 void CCltPiker::OnLeftButtonDown(int keys, int x, int y)
 {
     tipSlot = -1;
+    slotStoredByClick = -1;
     if (!compact && IsPointInDlgItem(hDlg, IDC_EYEDROPPER, x, y)) {
         SetPickMode(!picking);
         return;
@@ -82,8 +85,8 @@ void CCltPiker::OnLeftButtonDown(int keys, int x, int y)
         bool changed = false;
         if (keys & MK_CONTROL)
             changed = shelf.SetSlot(slot, EMPTY_SLOT);
-        else if (value == EMPTY_SLOT)
-            changed = shelf.SetSlot(slot, color.currentColor.ColorRef());
+        else if (value == EMPTY_SLOT && (changed = shelf.SetSlot(slot, color.currentColor.ColorRef())))
+            slotStoredByClick = slot;
         else
             changed = SetColor(CRGBA(value));
         if (changed) {
@@ -218,8 +221,11 @@ void CCltPiker::OnLeftButtonUp(int, int x, int y)
 void CCltPiker::OnLeftButtonDoubleClick(int, int x, int y)
 {
     if (OverSlot(x, y)) {
-        const std::uint32_t value = shelf.model.slots.At(shelf.HitResult().index);
-        if (value != EMPTY_SLOT) {
+        const int slot = shelf.HitResult().index;
+        const std::uint32_t value = shelf.model.slots.At(slot);
+        // A double click on an empty slot leaves the dialog open, also when
+        // its first click has just stored the current color there.
+        if (value != EMPTY_SLOT && slot != std::exchange(slotStoredByClick, -1)) {
             SetColor(CRGBA(value));
             EndDialog(hDlg, 1);
         }

@@ -26,7 +26,7 @@ TEST(ColorTexts, ChannelFieldsReadNumbersLikePercentD)
     EXPECT_EQ(ParseFieldNumber(pasted.c_str()), 2147483647);
 }
 
-TEST(ColorTexts, HexReadsPairsUntilTheFirstOtherCharacter)
+TEST(ColorTexts, HexReadsPairsAsScanfDoesUntilOneCannotBeRead)
 {
     EXPECT_EQ(ParseHexColor(u"ff8000"), CRGBA(0x000080FF));
     EXPECT_EQ(ParseHexColor(u"FF8000"), CRGBA(0x000080FF));
@@ -38,6 +38,15 @@ TEST(ColorTexts, HexReadsPairsUntilTheFirstOtherCharacter)
     EXPECT_EQ(ParseHexColor(u""), CRGBA(0));
     EXPECT_EQ(ParseHexColor(u"xyz"), CRGBA(0));
     EXPECT_EQ(ParseHexColor(nullptr), CRGBA(0));
+    // White space before each pair is skipped; a pair ends after two digits
+    // or at the first character that is no digit.
+    EXPECT_EQ(ParseHexColor(u"12 34 56"), CRGBA(0x00563412));
+    EXPECT_EQ(ParseHexColor(u"f 80"), CRGBA(0x0000800F));
+    EXPECT_EQ(ParseHexColor(u" #\t1\n2 3"), CRGBA(0x00030201));
+    EXPECT_EQ(ParseHexColor(u"12 zz 56"), CRGBA(0x00000012));
+    EXPECT_EQ(ParseHexColor(u"ab#cd"), CRGBA(0x000000AB)) << "a number sign only before the first pair";
+    // A sign takes one of a pair's two places: "-1" is minus one, all ones.
+    EXPECT_EQ(ParseHexColor(u"-1+f-"), CRGBA(0x00000FFF));
 }
 
 TEST(ColorTexts, DecimalReadsThreeNumbersLimitedToBytes)

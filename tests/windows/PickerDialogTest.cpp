@@ -89,6 +89,10 @@ TEST_F(PickerDialog, EnterInATextFieldAppliesItAndEnterElsewhereCloses)
         Type(dialog, IDC_HEX_FIELD, L"#00FF80");
         SendMessageW(dialog, WM_COMMAND, IDOK, 0);
         EXPECT_EQ(LastMessage(), 0x0080FF00u);
+        SetFocus(GetDlgItem(dialog, IDC_HEX_FIELD));
+        Type(dialog, IDC_HEX_FIELD, L"12 34 56");
+        SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(LastMessage(), 0x00563412u) << "white space before each pair is skipped";
         SetFocus(GetDlgItem(dialog, IDC_DECIMAL_FIELD));
         Type(dialog, IDC_DECIMAL_FIELD, L"1,2,3");
         // The hexadecimal field holds the present color, so the decimal one applies.

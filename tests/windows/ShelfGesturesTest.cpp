@@ -84,7 +84,18 @@ TEST_F(ShelfGestures, ADoubleClickOnAFilledSlotChoosesItAndOnAnEmptyOneNothing)
     const int result = Run(kOrange, 0, [&](HWND dialog) {
         Mouse(dialog, WM_LBUTTONDBLCLK, Cell(dialog, 40), MK_LBUTTON);
         EXPECT_TRUE(IsWindow(dialog));
-        Mouse(dialog, WM_LBUTTONDBLCLK, Cell(dialog, 0), MK_LBUTTON);
+        // As Windows sends it: the first click stores orange into the empty
+        // slot, the double click that follows finds it filled.
+        for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+            Mouse(dialog, message, Cell(dialog, 41), message == WM_LBUTTONUP ? 0 : MK_LBUTTON);
+        EXPECT_TRUE(IsWindow(dialog)) << "the double click began on an empty slot";
+        EXPECT_EQ(PixelAt(dialog, Cell(dialog, 41)), RGB(255, 128, 0));
+        SendMessageW(dialog, WM_COMMAND, IDM_UNDO, 0);
+        EXPECT_EQ(PixelAt(dialog, Cell(dialog, 41)), 0u) << "one undo step takes the stored color back";
+        // A double click on the slot filled before chooses it.
+        SendMessageW(dialog, WM_COMMAND, IDM_REDO, 0);
+        for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK})
+            Mouse(dialog, message, Cell(dialog, 0), message == WM_LBUTTONUP ? 0 : MK_LBUTTON);
     });
     EXPECT_EQ(result, 1);
     EXPECT_EQ(chosen, kRed);
