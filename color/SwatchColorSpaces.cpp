@@ -77,3 +77,33 @@ CRGBA LabToRgb(std::int32_t L, std::int32_t a, std::int32_t b)
                             ClampedChannel(-0.969256 * x255 + 1.875992 * y255 + 0.041556 * z255 + 0.5),
                             ClampedChannel(0.055648 * x255 - 0.204043 * y255 + 1.057311 * z255 + 0.5));
 }
+
+namespace {
+
+constexpr double kEpsilon = 216.0 / 24389.0;
+constexpr double kKappa = 24389.0 / 27.0;
+
+double CubeOrLinear(double f) { return f * f * f > kEpsilon ? f * f * f : (116.0 * f - 16.0) / kKappa; }
+
+std::uint8_t EncodedChannel(double linear)
+{
+    const double encoded = linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1.0 / 2.4) - 0.055;
+    return static_cast<std::uint8_t>(std::lround(std::clamp(encoded, 0.0, 1.0) * 255.0));
+}
+
+} // namespace
+
+CRGBA CieLabD50ToRgb(double L, double a, double b)
+{
+    const double fy = (L + 16.0) / 116.0;
+    const double x = 0.96422 * CubeOrLinear(fy + a / 500.0);
+    const double y = L > kKappa * kEpsilon ? fy * fy * fy : L / kKappa;
+    const double z = 0.82521 * CubeOrLinear(fy - b / 200.0);
+    // Bradford, D50 to D65.
+    const double x65 = 0.9555766 * x - 0.0230393 * y + 0.0631636 * z;
+    const double y65 = -0.0282895 * x + 1.0099416 * y + 0.0210077 * z;
+    const double z65 = 0.0122982 * x - 0.0204830 * y + 1.3299098 * z;
+    return CRGBA::FromBytes(EncodedChannel(3.2404542 * x65 - 1.5371385 * y65 - 0.4985314 * z65),
+                            EncodedChannel(-0.9692660 * x65 + 1.8760108 * y65 + 0.0415560 * z65),
+                            EncodedChannel(0.0556434 * x65 - 0.2040259 * y65 + 1.0572252 * z65));
+}

@@ -87,13 +87,18 @@ private:
 // infinities too) is kept within 0..1.
 float Fraction(float value) { return std::isnan(value) ? 0.0f : std::clamp(value, 0.0f, 1.0f); }
 
-// RGB and gray round to the nearest byte, so that a swatch that stores
-// 174/255 is 174 (the truncating rule of the float colors would make it 173).
-std::uint32_t Byte(float value) { return static_cast<std::uint32_t>(std::lround(Fraction(value) * 255.0f)); }
-
-int Rounded(float value, float low, float high)
+// RGB and gray round to the nearest byte of the value stored, so that a
+// swatch that stores 174/255 is 174 (the truncating rule of the float
+// colors would make it 173), and 0.7f, which is 0.69999998, is 178: the
+// product is taken in double, where single precision would round it up.
+std::uint32_t Byte(float value)
 {
-    return static_cast<int>(std::lround(std::isnan(value) ? 0.0f : std::clamp(value, low, high)));
+    return static_cast<std::uint32_t>(std::lround(static_cast<double>(Fraction(value)) * 255.0));
+}
+
+double Within(float value, double low, double high)
+{
+    return std::isnan(value) ? 0.0 : std::clamp(static_cast<double>(value), low, high);
 }
 
 // The color of a swatch's model and components; false for a model this
@@ -114,8 +119,7 @@ bool SwatchColor(BlockReader& block, const std::string& model, std::uint32_t& co
     else if (model == "CMYK")
         color = FloatRgbToColor(CmykToRgb(Fraction(c[0]), Fraction(c[1]), Fraction(c[2]), Fraction(c[3]))).value;
     else // L is stored as a fraction of 100; a and b as they are
-        color = LabToRgb(Rounded(c[0] * 100.0f, 0.0f, 100.0f), Rounded(c[1], -128.0f, 127.0f),
-                         Rounded(c[2], -128.0f, 127.0f))
+        color = CieLabD50ToRgb(Within(c[0], 0.0, 1.0) * 100.0, Within(c[1], -128.0, 127.0), Within(c[2], -128.0, 127.0))
                     .value;
     color &= 0xFFFFFF;
     return true;

@@ -67,6 +67,22 @@ TEST(FloatHsvToRgb, AHueJustBelowAWholeTurnAndNonNumbersStayRed)
     EXPECT_EQ(FloatHsvToRgb(std::nanf(""), 1.0f, 1.0f), CRGBA::FromBytes(255, 0, 0));
 }
 
+// Solarized's colors, defined in L*a*b* and published in sRGB.
+TEST(CieLabD50ToRgb, GivesThePublishedSrgbOfLabColors)
+{
+    EXPECT_EQ(CieLabD50ToRgb(15, -12, -12), CRGBA::FromBytes(0x00, 0x2B, 0x36));
+    EXPECT_EQ(CieLabD50ToRgb(97, 0, 10), CRGBA::FromBytes(0xFD, 0xF6, 0xE3));
+    EXPECT_EQ(CieLabD50ToRgb(60, 10, 65), CRGBA::FromBytes(0xB5, 0x89, 0x00));
+    EXPECT_EQ(CieLabD50ToRgb(50, 65, -5), CRGBA::FromBytes(0xD3, 0x36, 0x82));
+    EXPECT_EQ(CieLabD50ToRgb(55, -10, -45), CRGBA::FromBytes(0x26, 0x8B, 0xD2));
+    // The white point is white, black black; L below 8 is on the straight
+    // part of the curve.
+    EXPECT_EQ(CieLabD50ToRgb(100, 0, 0), CRGBA::FromBytes(255, 255, 255));
+    EXPECT_EQ(CieLabD50ToRgb(0, 0, 0), CRGBA::FromBytes(0, 0, 0));
+    EXPECT_EQ(CieLabD50ToRgb(5, 0, 0), CRGBA::FromBytes(0x11, 0x11, 0x11));
+    EXPECT_EQ(CieLabD50ToRgb(50, -128, 127), CRGBA::FromBytes(0x00, 0x9A, 0x00)) << "outside sRGB: clamped";
+}
+
 TEST(LabToRgb, ConvertsWithoutGammaAndClampsAfterTruncating)
 {
     EXPECT_EQ(LabToRgb(100, 0, 0), CRGBA::FromBytes(255, 255, 255));

@@ -2,6 +2,7 @@
 // all of them, and the swatch and HTML files must give their colors.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -104,9 +105,9 @@ TEST_F(Corpus, EverySwatchExchangeFileGivesItsColors)
 }
 
 // Colors and names worked out from the files' bytes: big-endian floats, RGB
-// and gray rounded to the nearest byte, CMYK and LAB through the swatch
-// conversions of the color code (ink c + k, then 1 - x, truncated; L as a
-// fraction of 100).
+// and gray rounded to the byte nearest the stored value, CMYK through the
+// swatch conversion of the color code (ink c + k, then 1 - x, truncated),
+// L*a*b* relative to D50 into sRGB (L as a fraction of 100).
 TEST_F(Corpus, SwatchExchangeFilesGiveTheColorsTheirBytesHold)
 {
     const auto read = [](const char* name) {
@@ -122,12 +123,13 @@ TEST_F(Corpus, SwatchExchangeFilesGiveTheColorsTheirBytesHold)
         }
         return texts;
     };
-    const std::string dagronf = "dagronf_ColorPaletteCodable__Tests__ColorPaletteCodableTests__resources__palette__ase__";
+    const std::string dagronf =
+        "dagronf_ColorPaletteCodable__Tests__ColorPaletteCodableTests__resources__palette__ase__";
     // RGB, CMYK and LAB; global and spot swatches.
     const ReadResult simple = read((dagronf + "palette_simple.ase").c_str());
-    EXPECT_EQ(hex(simple.colors), (std::vector<std::string>{"22ff00", "26cc7c", "07ad10"}));
-    EXPECT_EQ(simple.names, (std::vector<std::string>{"07ad10:PANTONE 802 C", "22ff00:Greenville RGB",
-                                                      "26cc7c:Greenville CMYK"}));
+    EXPECT_EQ(hex(simple.colors), (std::vector<std::string>{"22ff00", "26cc7c", "28d825"}));
+    EXPECT_EQ(simple.names,
+              (std::vector<std::string>{"22ff00:Greenville RGB", "26cc7c:Greenville CMYK", "28d825:PANTONE 802 C"}));
     // A group that never ends, names that spell their own colors: 174/255
     // stays 174.
     const ReadResult argyle = read((dagronf + "argyle-socks.ase").c_str());
@@ -142,4 +144,21 @@ TEST_F(Corpus, SwatchExchangeFilesGiveTheColorsTheirBytesHold)
     // Gray, inside a group.
     const ReadResult sampler = read("nsfmc_swatch__tests__sampler.ase");
     EXPECT_EQ(hex(sampler.colors), (std::vector<std::string>{"ffffff", "3200c8", "bff4ff", "f1f1f1", "21a3f1"}));
+    // Grays stored as single floats a hair below half a step: 0.7f is
+    // 0.69999998, 178.49999 steps, so 178; 0.9f is 229.
+    const ReadResult grays = read("1j01_palettes__sk1_palette_collection_1.0__ASE__Grayscale_palette.ase");
+    EXPECT_EQ(hex(grays.colors), (std::vector<std::string>{"000000", "1a1a1a", "333333", "4d4d4d", "666666", "808080",
+                                                           "999999", "b2b2b2", "cccccc", "e5e5e5", "ffffff"}));
+    const std::vector<std::string> utilsNames =
+        ReadCorpusFile(kCorpus / "ase" / "npm-ase-utils__test.ase").result.names;
+    EXPECT_EQ(std::count(utilsNames.begin(), utilsNames.end(), "e5e5e5:10% Gray"), 1);
+    // Solarized, defined in L*a*b*: its sixteen published colors in two
+    // groups, then the same again under other names.
+    std::vector<std::uint32_t> solarized = read("nsfmc_swatch__tests__solarized.ase").colors;
+    std::erase(solarized, EMPTY_SLOT);
+    ASSERT_GE(solarized.size(), 16u);
+    EXPECT_EQ(
+        hex(std::vector<std::uint32_t>(solarized.begin(), solarized.begin() + 16)),
+        (std::vector<std::string>{"362b00", "423607", "766e58", "837b65", "969483", "a1a193", "d5e8ee", "e3f6fd",
+                                  "0089b5", "164bcb", "2f32dc", "8236d3", "c4716c", "d28b26", "98a12a", "009985"}));
 }
