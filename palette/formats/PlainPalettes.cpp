@@ -1,5 +1,6 @@
 #include "palette/formats/PlainPalettes.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -49,6 +50,32 @@ std::string_view FirstLine(const unsigned char* bytes, int count)
 {
     const std::string_view text(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(count));
     return text.substr(0, text.find('\n'));
+}
+
+// A Paint.NET palette without its comment lines: every line looked at is
+// eight hex digits (blank and ';' lines aside), the last one perhaps cut
+// short where the look ended, and there is at least one whole.
+bool HasOnlyArgbLines(const unsigned char* bytes, int count)
+{
+    std::string_view text(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(count));
+    int whole = 0;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = Trimmed(text.substr(0, end));
+        const bool last = end == std::string_view::npos;
+        text.remove_prefix(last ? text.size() : end + 1);
+        if (line.empty() || line.front() == ';')
+            continue;
+        if (HexValue(line, 8) >= 0) {
+            ++whole;
+            continue;
+        }
+        const bool cutHexDigits =
+            line.size() < 8 && std::all_of(line.begin(), line.end(), [](char c) { return HexDigitValue(c) >= 0; });
+        if (!last || !cutHexDigits)
+            return false;
+    }
+    return whole > 0;
 }
 
 std::uint32_t LittleEndian(const unsigned char* bytes, int count)
@@ -101,6 +128,8 @@ PlainFormat PlainFormatForContent(const unsigned char* bytes, int count)
         return PlainFormat::PaintNet;
     if (HexListColor(first) >= 0)
         return PlainFormat::HexList;
+    if (HasOnlyArgbLines(bytes, count))
+        return PlainFormat::PaintNet;
     return PlainFormat::None;
 }
 

@@ -5,7 +5,9 @@
 //   RIFF "PAL "   "RIFF", a size, "PAL ", and a "data" chunk: a version word,
 //                 a count word and four bytes per color (red, green, blue,
 //                 flags), little-endian
-//   Paint.NET     ';' comment lines and "AARRGGBB" lines (alpha dropped)
+//   Paint.NET     ';' comment lines and "AARRGGBB" lines (alpha dropped);
+//                 without a comment line, known by its lines being all
+//                 "AARRGGBB" (blank lines aside)
 //   hex lists     one "RRGGBB" or "#RRGGBB" per line, blank lines skipped
 #pragma once
 

@@ -26,9 +26,8 @@ std::string Riff(std::uint16_t count, const std::string& entries)
     };
     const std::string data = little(0x0300, 2) + little(count, 2) + entries;
     // An unknown chunk before the data is stepped over.
-    return "RIFF" + little(static_cast<std::uint32_t>(4 + 14 + 8 + data.size()), 4) + "PAL " + "fact" +
-           little(5, 4) + std::string("12345\0", 6) + "data" + little(static_cast<std::uint32_t>(data.size()), 4) +
-           data;
+    return "RIFF" + little(static_cast<std::uint32_t>(4 + 14 + 8 + data.size()), 4) + "PAL " + "fact" + little(5, 4) +
+           std::string("12345\0", 6) + "data" + little(static_cast<std::uint32_t>(data.size()), 4) + data;
 }
 
 } // namespace
@@ -43,6 +42,21 @@ TEST(PlainPalettes, EachFormatIsKnownByItsStartAndGivesItsColors)
               (std::vector<std::uint32_t>{0x0000FF, 0x302010}));
     EXPECT_EQ(Colors("#ff0000\n\n102030\r\n#12345\nzzzzzz\n  #0000FF  \n"),
               (std::vector<std::uint32_t>{0x0000FF, 0x302010, 0xFF0000}));
+}
+
+TEST(PlainPalettes, APaintNetPaletteWithoutCommentsIsKnownByItsLines)
+{
+    EXPECT_EQ(Colors("FFFF0000\r\n80102030\r\n\r\nff00ff00\r\n"),
+              (std::vector<std::uint32_t>{0x0000FF, 0x302010, 0x00FF00}));
+    // Many lines: the last one looked at is cut off in the middle.
+    std::string many;
+    for (int i = 0; i < 40; ++i)
+        many += "FF00000" + std::to_string(i % 10) + "\n";
+    EXPECT_EQ(Colors(many).size(), 40u);
+    // One line that is no color among them, or lines of seven digits: no
+    // Paint.NET palette (and no colors as markup either).
+    EXPECT_TRUE(Colors("FFFF0000\nFF00FF00\nred\nFF0000FF\n").empty());
+    EXPECT_TRUE(Colors("FFFF000\nFF00FF0\nFF0000F\n").empty());
 }
 
 TEST(PlainPalettes, CountsThatPromiseMoreThanTheFileHoldsEndAtItsEnd)
