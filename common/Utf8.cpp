@@ -6,6 +6,8 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
+} // namespace
+
 void AppendUtf8(std::string& out, char32_t c)
 {
     if (c < 0x80) {
@@ -24,6 +26,8 @@ void AppendUtf8(std::string& out, char32_t c)
         out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
     }
 }
+
+namespace {
 
 // One code point as one or two UTF-16 units; returns how many.
 int EncodeUtf16(char32_t c, char16_t units[2])
@@ -134,6 +138,17 @@ std::u16string Utf8ToUtf16(std::string_view text)
     out.reserve(text.size());
     DecodeUtf8(text, [&](char32_t c) {
         AppendUtf16(out, c);
+        return true;
+    });
+    return out;
+}
+
+std::string ValidUtf8(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    DecodeUtf8(text, [&](char32_t c) {
+        AppendUtf8(out, c);
         return true;
     });
     return out;

@@ -24,6 +24,11 @@ int Utf8ToUtf16Buffer(std::string_view text, char16_t* buffer, int size);
 
 // Appends one code point (up to U+10FFFF) as one or two UTF-16 units.
 void AppendUtf16(std::u16string& out, char32_t codePoint);
+// Appends one code point (up to U+10FFFF) in UTF-8.
+void AppendUtf8(std::string& out, char32_t codePoint);
+// The text with each byte that starts no valid character replaced by
+// U+FFFD, as Utf8ToUtf16 reads it: valid UTF-8, and valid text unchanged.
+std::string ValidUtf8(std::string_view text);
 
 // Converts text into buffer (size in bytes), cutting at a whole character so
 // that the result is valid UTF-8 and always terminated when size > 0.

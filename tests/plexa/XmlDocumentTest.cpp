@@ -138,6 +138,18 @@ TEST(XmlDocument, ReadsUtf16WithAByteOrderMark)
     EXPECT_EQ(Text(Parse("\xEF\xBB\xBF<a>x</a>")->FindChild(u"a", nullptr)), "x");
 }
 
+TEST(XmlDocument, MalformedUtf8ReadsAsOneReplacementPerBadByteAndIsSavedValid)
+{
+    // A lone lead byte before markup, a stray continuation byte, an overlong
+    // form and a truncated sequence at the end of a value.
+    const auto document = Parse("<a x='\xC3\xA9\xC0\xAF\xE6\x97'>\xC3<b/>\x80\xE6\x97\xA5</a>");
+    jx_XMLNODE* a = document->FindChild(u"a", nullptr);
+    EXPECT_EQ(Attribute(a, u"x"), "\xC3\xA9\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(Text(a), "\xEF\xBF\xBD\xEF\xBF\xBD\xE6\x97\xA5");
+    EXPECT_EQ(Saved(document.get(), 0), "<a x=\"\xC3\xA9\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\">"
+                                        "\xEF\xBF\xBD\xEF\xBF\xBD\xE6\x97\xA5<b></b></a>");
+}
+
 TEST(XmlDocument, SkipsCommentsInstructionsAndKeepsCdata)
 {
     const auto document = Parse("<?xml version='1.0'?><!-- <b>not</b> --><a>1<![CDATA[<2>&amp;]]><?pi x?>3</a>");

@@ -18,9 +18,9 @@ namespace {
 // Documents larger than this are not read: far beyond any palette or catalog.
 constexpr std::size_t kMaxDocumentBytes = 64u << 20;
 
-void AppendEscaped(std::string& out, std::u16string_view text, bool attribute)
+void AppendEscaped(std::string& out, std::string_view text, bool attribute)
 {
-    for (const char c : Utf16ToUtf8(text)) {
+    for (const char c : text) {
         switch (c) {
         case '&':
             out += "&amp;";
@@ -47,10 +47,11 @@ void AppendElement(std::string& out, const XmlNode& node, int level, bool indent
     if (indent)
         out.append(static_cast<std::size_t>(2 * level), ' ');
     out += '<';
-    AppendEscaped(out, node.Name(), false);
-    node.ForEachAttribute([&](const char16_t* name, const char16_t* value) {
+    const std::string name = Utf16ToUtf8(node.Name());
+    AppendEscaped(out, name, false);
+    node.ForEachAttribute([&](const char16_t* attributeName, const char* value) {
         out += ' ';
-        AppendEscaped(out, name, false);
+        AppendEscaped(out, Utf16ToUtf8(attributeName), false);
         out += "=\"";
         AppendEscaped(out, value, true);
         out += '"';
@@ -66,7 +67,7 @@ void AppendElement(std::string& out, const XmlNode& node, int level, bool indent
             out.append(static_cast<std::size_t>(2 * level), ' ');
     }
     out += "</";
-    AppendEscaped(out, node.Name(), false);
+    AppendEscaped(out, name, false);
     out += '>';
     if (indent)
         out += '\n';

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "common/AsciiText.h"
+#include "common/Utf8.h"
 #include "host/plexa/src/TextTable.h"
 
 namespace {
@@ -87,7 +88,7 @@ XmlIndex XmlNameTable::Intern(std::u16string_view name, XmlStore& store)
         Grow();
         slot = SlotOf(name);
     }
-    texts.push_back(store.TextAt(store.Copy(name)));
+    texts.push_back(store.CopyName(name));
     lengths.push_back(static_cast<std::uint32_t>(name.size()));
     const auto number = static_cast<XmlIndex>(texts.size() - 1);
     slots[slot] = number + 1;
@@ -110,7 +111,6 @@ void XmlStore::ChunkDeleter::operator()(unsigned char* chunk) const
 
 XmlStore::XmlStore()
 {
-    StartTexts();
     AddChunk();
     NewElement(0);
     properties.push_back(std::make_unique_for_overwrite<XmlProperty[]>(kPropertiesPerBlock));
@@ -161,49 +161,6 @@ XmlIndex XmlStore::NewProperty(XmlIndex name, XmlIndex value, XmlIndex next)
     return propertyCount++;
 }
 
-void XmlStore::AddTextBlock()
-{
-    block = static_cast<XmlIndex>(blockStarts.size());
-    blockStarts.push_back(pieces.emplace_back(std::make_unique_for_overwrite<char16_t[]>(kBlockUnits)).get());
-    blockUsed = 0;
-}
-
-void XmlStore::StartTexts()
-{
-    pieces.clear();
-    blockStarts.clear();
-    AddTextBlock();
-    blockStarts[0][0] = 0;
-    blockUsed = 1;
-}
-
-XmlIndex XmlStore::Copy(std::u16string_view text)
-{
-    // Empty values (HTML's <td nowrap>) are many and all alike.
-    if (text.empty())
-        return 0;
-    const std::size_t units = text.size() + 1;
-    char16_t* copy = nullptr;
-    XmlIndex place = 0;
-    if (units > kBlockUnits / 4) {
-        const std::size_t blocks = (units + kBlockUnits - 1) / kBlockUnits;
-        char16_t* piece = pieces.emplace_back(std::make_unique_for_overwrite<char16_t[]>(blocks * kBlockUnits)).get();
-        place = static_cast<XmlIndex>(blockStarts.size()) * kBlockUnits;
-        for (std::size_t i = 0; i < blocks; ++i)
-            blockStarts.push_back(piece + i * kBlockUnits);
-        copy = piece;
-    } else {
-        if (blockUsed + units > kBlockUnits)
-            AddTextBlock();
-        place = block * kBlockUnits + blockUsed;
-        copy = blockStarts[block] + blockUsed;
-        blockUsed += static_cast<XmlIndex>(units);
-    }
-    std::copy(text.begin(), text.end(), copy);
-    copy[text.size()] = 0;
-    return place;
-}
-
 jx_STRING* XmlStore::StringOf(const XmlNode& node) const
 {
     if (strings.empty())
@@ -212,11 +169,17 @@ jx_STRING* XmlStore::StringOf(const XmlNode& node) const
     return found == strings.end() ? nullptr : found->second.get();
 }
 
-jx_STRING* XmlStore::MakeString(const XmlNode& node, const char16_t* text)
+jx_STRING* XmlStore::MakeString(const XmlNode& node, std::string_view text)
 {
     auto& string = strings[IndexOf(node)];
-    string = std::make_unique<jx_STRING>(text);
+    string = std::make_unique<jx_STRING>(Wide(text));
     return string.get();
+}
+
+const char16_t* XmlStore::Wide(std::string_view text)
+{
+    wide = Utf8ToUtf16(text);
+    return wide.c_str();
 }
 
 void XmlStore::AppendChild(XmlNode& parent, XmlNode& child)
@@ -246,7 +209,8 @@ void XmlStore::Clear()
     properties.resize(1);
     propertyCount = 1;
     names.Clear();
-    StartTexts();
+    values.Clear();
+    names16.Clear();
     strings.clear();
     incomplete = false;
     appendedTo = appended = 0;
@@ -314,7 +278,7 @@ XmlProperty* XmlNode::AttributeNamed(XmlIndex attributeName) const
     return nullptr;
 }
 
-void XmlNode::AppendAttribute(XmlIndex attributeName, std::u16string_view value, XmlIndex& last)
+void XmlNode::AppendAttribute(XmlIndex attributeName, std::string_view value, XmlIndex& last)
 {
     XmlStore& store = Store();
     const XmlIndex added = store.NewProperty(attributeName, store.Copy(value), 0);
@@ -338,13 +302,13 @@ void XmlNode::Replace(const char16_t* attributeName, const char16_t* value)
     XmlStore& store = Store();
     const XmlIndex number = store.Intern(View(attributeName));
     if (XmlProperty* attribute = AttributeNamed(number)) {
-        attribute->value = store.Copy(View(value));
+        attribute->value = store.Copy(Utf16ToUtf8(View(value)));
         return;
     }
     XmlIndex last = 0;
     for (XmlIndex at = firstProperty; at != 0; at = store.Property(at).next)
         last = at;
-    AppendAttribute(number, View(value), last);
+    AppendAttribute(number, Utf16ToUtf8(View(value)), last);
 }
 
 jx_XMLNODE* XmlNode::AddChild(const char16_t* elementName)
@@ -384,7 +348,7 @@ const jx_XMLATTRIBUTE* XmlNode::GetAttribute(const char16_t* attributeName)
     if (!found)
         return nullptr;
     XmlStore& store = Store();
-    const char16_t* value = store.TextAt(found->value);
+    const char16_t* value = store.Wide(store.TextAt(found->value));
     const int id = PlaceholderTextId(value);
     const char16_t* localized =
         store.bound && store.lookup && id >= 0 ? store.lookup(store.lookupContext, store.texts, id) : nullptr;
@@ -420,16 +384,17 @@ jx_STRING& XmlNode::Text()
     }
 }
 
-void XmlNode::SetText(std::u16string_view ownText)
+void XmlNode::SetText(std::string_view ownText)
 {
     XmlStore& store = Store();
     firstProperty = store.NewProperty(0, store.Copy(ownText), firstProperty);
 }
 
-const char16_t* XmlNode::OwnText() const
+std::string XmlNode::OwnText() const
 {
+    // Text() handed out a string: what it holds now is the text.
     if (const jx_STRING* string = Store().StringOf(*this))
-        return string->GetBuffer() ? string->GetBuffer() : u"";
+        return Utf16ToUtf8(string->GetBuffer());
     const XmlProperty* stored = TextProperty();
     return Store().TextAt(stored ? stored->value : 0);
 }

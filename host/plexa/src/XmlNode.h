@@ -10,8 +10,8 @@
 //   empty name;
 // - names, of elements and attributes, are interned: each distinct name is
 //   kept once and compared as a number;
-// - values and texts are copied into blocks of text and known by their
-//   32-bit place there.
+// - values and texts are kept in UTF-8, as most documents are written,
+//   copied into blocks of text and known by their 32-bit place there.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +21,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "host/plexa/src/XmlTextArena.h"
 #include "plexa/jx_XML.h"
 
 class XmlNode;
@@ -74,10 +75,12 @@ public:
     {
         return properties[index / kPropertiesPerBlock][index % kPropertiesPerBlock];
     }
-    // A zero-terminated copy that lives as long as the store's content,
-    // known by its place; place 0 is the empty text.
-    XmlIndex Copy(std::u16string_view text);
-    const char16_t* TextAt(XmlIndex place) const { return blockStarts[place / kBlockUnits] + place % kBlockUnits; }
+    // Values and texts, in UTF-8: a copy that lives as long as the store's
+    // content, known by its place; place 0 is the empty text.
+    XmlIndex Copy(std::string_view text) { return values.Copy(text); }
+    const char* TextAt(XmlIndex place) const { return values.At(place); }
+    // A name's lasting copy.
+    const char16_t* CopyName(std::u16string_view name) { return names16.At(names16.Copy(name)); }
     XmlIndex Intern(std::u16string_view name) { return names.Intern(name, *this); }
     bool FindName(std::u16string_view name, XmlIndex& number) const { return names.Find(name, number); }
     const char16_t* NameText(XmlIndex number) const { return names.Text(number); }
@@ -90,7 +93,9 @@ public:
     // The string an element's text became when it was asked for as one or
     // came in several chunks; null while it is one chunk in the store.
     jx_STRING* StringOf(const XmlNode& node) const;
-    jx_STRING* MakeString(const XmlNode& node, const char16_t* text);
+    jx_STRING* MakeString(const XmlNode& node, std::string_view text);
+    // A value in UTF-16, in a buffer of the store's that the next call reuses.
+    const char16_t* Wide(std::string_view text);
     // Appends a child to an element: quick when the same element was given
     // its last child here before, as a writer building a table does.
     void AppendChild(XmlNode& parent, XmlNode& child);
@@ -113,30 +118,21 @@ public:
 
 private:
     static constexpr XmlIndex kPropertiesPerBlock = 4096;
-    // Texts go into blocks of this many units; a longer one gets blocks of
-    // its own, in one piece.
-    static constexpr XmlIndex kBlockUnits = 16384;
     struct ChunkDeleter {
         void operator()(unsigned char* chunk) const;
     };
     using Chunk = std::unique_ptr<unsigned char, ChunkDeleter>;
 
     void AddChunk();
-    // A block of text of its own, with the empty text at place 0.
-    void StartTexts();
-    void AddTextBlock();
 
     std::vector<Chunk> chunks;
     XmlIndex nodeCount = 0;
     std::vector<std::unique_ptr<XmlProperty[]>> properties;
     XmlIndex propertyCount = 0;
     XmlNameTable names;
-    // Each block of text, or each block's worth of a long text's piece.
-    std::vector<char16_t*> blockStarts;
-    std::vector<std::unique_ptr<char16_t[]>> pieces;
-    // The block being filled, and how far.
-    XmlIndex block = 0;
-    XmlIndex blockUsed = 0;
+    XmlTextArena<char> values;
+    XmlTextArena<char16_t> names16;
+    std::u16string wide;
     std::unordered_map<XmlIndex, std::unique_ptr<jx_STRING>> strings;
     // The element given a child last through AppendChild, and that child.
     XmlIndex appendedTo = 0;
@@ -163,18 +159,18 @@ public:
     XmlIndex NameNumber() const { return name; }
     XmlNode* First() const;
     XmlNode* Next() const;
-    // Visits name and value of each attribute in order.
+    // Visits the name (UTF-16) and value (UTF-8) of each attribute in order.
     template <typename Visit> void ForEachAttribute(Visit visit) const;
-    // Empty when the element has no text.
-    const char16_t* OwnText() const;
-    // The parser's text, once the element has been read whole.
-    void SetText(std::u16string_view ownText);
+    // The element's text in UTF-8; empty when it has none.
+    std::string OwnText() const;
+    // The parser's text (UTF-8), once the element has been read whole.
+    void SetText(std::string_view ownText);
     // The attribute of exactly that name, or null.
     XmlProperty* AttributeNamed(XmlIndex attributeName) const;
-    // Adds an attribute without looking for one of that name (the parser
-    // knows the names it has seen) after `last`, the element's last
-    // attribute or 0 for none, and makes it the last.
-    void AppendAttribute(XmlIndex attributeName, std::u16string_view value, XmlIndex& last);
+    // Adds an attribute (its value in UTF-8) without looking for one of
+    // that name (the parser knows the names it has seen) after `last`, the
+    // element's last attribute or 0 for none, and makes it the last.
+    void AppendAttribute(XmlIndex attributeName, std::string_view value, XmlIndex& last);
     // Of attributes of one name, the first keeps its place and takes the
     // last one's value; the others go.
     void MergeRepeatedAttributes();

@@ -28,48 +28,48 @@ bool IsNameStart(char c)
 bool IsNameChar(char c) { return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.'; }
 
 // The character a reference "&...;" stands for, or false to keep it as written.
-bool DecodeReference(std::u16string_view reference, std::u16string& out)
+bool DecodeReference(std::string_view reference, std::string& out)
 {
-    if (reference == u"lt")
-        out.push_back(u'<');
-    else if (reference == u"gt")
-        out.push_back(u'>');
-    else if (reference == u"amp")
-        out.push_back(u'&');
-    else if (reference == u"quot")
-        out.push_back(u'"');
-    else if (reference == u"apos")
-        out.push_back(u'\'');
-    else if (reference.size() > 1 && reference[0] == u'#') {
-        const bool hex = reference[1] == u'x' || reference[1] == u'X';
-        const std::u16string_view digits = reference.substr(hex ? 2 : 1);
+    if (reference == "lt")
+        out.push_back('<');
+    else if (reference == "gt")
+        out.push_back('>');
+    else if (reference == "amp")
+        out.push_back('&');
+    else if (reference == "quot")
+        out.push_back('"');
+    else if (reference == "apos")
+        out.push_back('\'');
+    else if (reference.size() > 1 && reference[0] == '#') {
+        const bool hex = reference[1] == 'x' || reference[1] == 'X';
+        const std::string_view digits = reference.substr(hex ? 2 : 1);
         if (digits.empty() || digits.size() > 8)
             return false;
         char32_t c = 0;
-        for (const char16_t d : digits) {
-            const int value = hex ? HexDigitValue(d) : (d >= u'0' && d <= u'9' ? d - u'0' : -1);
+        for (const char d : digits) {
+            const int value = hex ? HexDigitValue(d) : (d >= '0' && d <= '9' ? d - '0' : -1);
             if (value < 0)
                 return false;
             c = c * (hex ? 16 : 10) + static_cast<char32_t>(value);
         }
         if (c == 0 || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000))
             return false;
-        AppendUtf16(out, c);
+        AppendUtf8(out, c);
     } else {
         return false;
     }
     return true;
 }
 
-void DecodeReferences(std::u16string_view raw, std::u16string& out)
+void DecodeReferences(std::string_view raw, std::string& out)
 {
     out.clear();
     for (std::size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] == u'&') {
+        if (raw[i] == '&') {
             // The ';' is looked for only as far as the longest reference
             // reaches, so text full of '&' stays linear.
-            const auto end = raw.substr(i + 1, kLongestReference).find(u';');
-            if (end != std::u16string_view::npos && DecodeReference(raw.substr(i + 1, end), out)) {
+            const auto end = raw.substr(i + 1, kLongestReference).find(';');
+            if (end != std::string_view::npos && DecodeReference(raw.substr(i + 1, end), out)) {
                 i += end + 1;
                 continue;
             }
@@ -113,26 +113,26 @@ private:
     struct OpenElement {
         XmlNode* node;
         XmlNode* lastChild = nullptr;
-        std::u16string text;
+        std::string text;
     };
 
-    // Text and values in UTF-16 with their references replaced, in buffers
-    // of the parser's: most are short, and read at every tag. Malformed
-    // UTF-8 becomes U+FFFD byte by byte, so a piece of the document decodes
-    // as it would within the whole.
-    std::u16string_view DecodeText(std::string_view raw)
+    // Text and values in valid UTF-8 with their references replaced: most
+    // are plain ASCII and taken as they stand; the others are made in
+    // buffers of the parser's. Malformed UTF-8 becomes U+FFFD byte by byte,
+    // so a piece of the document decodes as it would within the whole.
+    std::string_view DecodeText(std::string_view raw)
     {
-        if (IsAscii(raw))
-            wide.assign(raw.begin(), raw.end());
-        else
-            wide = Utf8ToUtf16(raw);
-        if (wide.find(u'&') == std::u16string::npos)
-            return wide;
-        DecodeReferences(wide, decoded);
+        if (!IsAscii(raw)) {
+            valid = ValidUtf8(raw);
+            raw = valid;
+        }
+        if (raw.find('&') == std::string_view::npos)
+            return raw;
+        DecodeReferences(raw, decoded);
         return decoded;
     }
 
-    void AddText(std::u16string_view chunk)
+    void AddText(std::string_view chunk)
     {
         // Text outside every element (the rest of a page around a table) is ignored.
         if (open.size() > 1)
@@ -173,7 +173,7 @@ private:
             const auto end = text.find("]]>", start);
             if (end == std::string_view::npos)
                 return false;
-            AddText(Utf8ToUtf16(text.substr(start, end - start)));
+            AddText(ValidUtf8(text.substr(start, end - start)));
             position = end + 3;
             return true;
         }
@@ -186,7 +186,7 @@ private:
         if (position + 1 < text.size() && IsNameStart(text[position + 1]))
             return StartTag();
         // A '<' that starts no markup ("a < b") is text.
-        AddText(u"<");
+        AddText("<");
         ++position;
         return true;
     }
@@ -308,7 +308,7 @@ private:
         const std::string_view name = Name();
         SkipSpaces();
         if (position >= text.size() || text[position] != '=') {
-            SetAttribute(element, name, u""); // HTML's <td nowrap>
+            SetAttribute(element, name, ""); // HTML's <td nowrap>
             return true;
         }
         ++position;
@@ -336,7 +336,7 @@ private:
     // A name seen before in the tag takes the new value. A tag of a few
     // attributes is searched at each one; a tag of more has its repeated
     // names merged once it ends, so a great many are read in linear time.
-    void SetAttribute(XmlNode& element, std::string_view name, std::u16string_view value)
+    void SetAttribute(XmlNode& element, std::string_view name, std::string_view value)
     {
         const XmlIndex number = store.Intern(Wide(name));
         XmlProperty* seen = ++attributesInTag <= kSearchedAttributes ? element.AttributeNamed(number) : nullptr;
@@ -366,8 +366,8 @@ private:
     std::string_view text;
     XmlStore& store;
     std::u16string nameBuffer;
-    std::u16string wide;
-    std::u16string decoded;
+    std::string valid;
+    std::string decoded;
     std::size_t position = 0;
     // The document node and the elements open inside it, innermost last.
     std::vector<OpenElement> open;
