@@ -1,6 +1,7 @@
 #include "tests/windows/ObjectCensus.h"
 
 #include <windows.h>
+#include <winternl.h>
 
 #include <cstdint>
 #include <cstring>
@@ -20,11 +21,11 @@ constexpr std::size_t kTableEntries = 0x10000;
 
 const unsigned char* HandleTable()
 {
-    const auto* teb = reinterpret_cast<const unsigned char*>(NtCurrentTeb());
-    const std::size_t pebAt = sizeof(void*) == 8 ? 0x60 : 0x30;
+    PROCESS_BASIC_INFORMATION basic{};
+    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0)
+        return nullptr;
+    const auto* peb = reinterpret_cast<const unsigned char*>(basic.PebBaseAddress);
     const std::size_t tableAt = sizeof(void*) == 8 ? 0xF8 : 0x94;
-    const unsigned char* peb = nullptr;
-    std::memcpy(&peb, teb + pebAt, sizeof peb);
     if (!peb)
         return nullptr;
     const unsigned char* table = nullptr;
