@@ -19,7 +19,7 @@
 #include "dialog/PickerDialog.h"
 #include "dialog/PickerSettings.h"
 #include "plexa/HostCore.h"
-#include "plugin/ModuleState.h"
+#include "module/ModuleState.h"
 #include "resources/ResourceIds.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "dialog/PickerSettings.h"
 #include "plexa/jx_REF.h"
-#include "plugin/ModuleState.h"
+#include "module/ModuleState.h"
 #include "undo/UndoManager.h"
 
 CCltPiker::CCltPiker()

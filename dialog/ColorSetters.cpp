@@ -5,7 +5,7 @@
 #include "dialog/CltPiker.h"
 #include "dialog/ColorTexts.h"
 #include "dialog/DialogItems.h"
-#include "plugin/ModuleState.h"
+#include "module/ModuleState.h"
 #include "resources/ResourceIds.h"
 #include "undo/UndoManager.h"
 

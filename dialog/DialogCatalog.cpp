@@ -13,8 +13,8 @@
 #include "plexa/jx_TOOLBAR.h"
 #include "plexa/jx_XML.h"
 #include "plexa/TextHelpers.h"
-#include "plugin/ModuleState.h"
-#include "plugin/ModuleText.h"
+#include "module/ModuleState.h"
+#include "module/ModuleText.h"
 #include "resources/ResourceIds.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "plexa/Win32Text.h"
 #include "plexa/jx_CORE.h"
-#include "plugin/ModuleState.h"
+#include "module/ModuleState.h"
 
 namespace {
 

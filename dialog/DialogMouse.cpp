@@ -10,7 +10,7 @@
 
 #include "dialog/DialogItems.h"
 #include "dialog/TipTexts.h"
-#include "plugin/ModuleText.h"
+#include "module/ModuleText.h"
 #include "resources/ResourceIds.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include "plexa/jx_CORE.h"
 #include "plexa/jx_REF.h"
 #include "plexa/jx_XML.h"
-#include "plugin/ModuleState.h"
-#include "plugin/ModuleText.h"
+#include "module/ModuleState.h"
+#include "module/ModuleText.h"
 #include "resources/ResourceIds.h"
 #include "undo/UndoManager.h"
 

@@ -4,7 +4,7 @@
 #include "dialog/CltPiker.h"
 
 #include "common/GdiOwners.h"
-#include "plugin/ModuleState.h"
+#include "module/ModuleState.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -32,8 +32,8 @@ void CCltPiker::LoadEyedropperPictures()
 
 HBITMAP CCltPiker::ShowEyedropperPicture(HBITMAP picture)
 {
-    return reinterpret_cast<HBITMAP>(SendDlgItemMessageW(hDlg, IDC_EYEDROPPER, STM_SETIMAGE, IMAGE_BITMAP,
-                                                         reinterpret_cast<LPARAM>(picture)));
+    return reinterpret_cast<HBITMAP>(
+        SendDlgItemMessageW(hDlg, IDC_EYEDROPPER, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture)));
 }
 
 void CCltPiker::SetPickMode(bool on)

@@ -5,9 +5,9 @@
 #include "plexa/jx_CORE.h"
 #include "plexa/jx_GUID.h"
 #include "plexa/jx_TOOLBAR.h"
-#include "plugin/ModuleState.h"
-#include "plugin/ModuleText.h"
-#include "plugin/TextShims.h"
+#include "module/ModuleState.h"
+#include "module/ModuleText.h"
+#include "module/TextShims.h"
 #include "resources/ResourceIds.h"
 
 namespace {

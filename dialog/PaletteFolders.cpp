@@ -4,8 +4,8 @@
 #include "plexa/jx_CORE.h"
 #include "plexa/jx_REF.h"
 #include "plexa/jx_STREAM.h"
-#include "plugin/ModuleState.h"
-#include "plugin/TextShims.h"
+#include "module/ModuleState.h"
+#include "module/TextShims.h"
 
 namespace {
 

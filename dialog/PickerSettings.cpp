@@ -1,7 +1,7 @@
 #include "dialog/PickerSettings.h"
 
 #include "plexa/jx_CORE.h"
-#include "plugin/ModuleState.h"
+#include "module/ModuleState.h"
 
 int ReadPickerInt(const char* key, int defaultValue)
 {

@@ -6,8 +6,8 @@
 #include <commctrl.h>
 
 #include "dialog/TipTexts.h"
-#include "plugin/ModuleState.h"
-#include "plugin/ModuleText.h"
+#include "module/ModuleState.h"
+#include "module/ModuleText.h"
 #include "resources/ResourceIds.h"
 
 namespace {

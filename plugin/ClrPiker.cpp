@@ -7,7 +7,7 @@
 #include "dialog/PickerDialog.h"
 #include "plexa/jx_CORE.h"
 #include "plugin/ExtensionType.h"
-#include "plugin/ModuleState.h"
+#include "module/ModuleState.h"
 #include "resources/ResourceIds.h"
 
 namespace {

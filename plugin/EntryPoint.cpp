@@ -12,9 +12,9 @@
 #include "plexa/jx_MODULE.h"
 #include "plugin/ClrPiker.h"
 #include "plugin/ExtensionType.h"
-#include "plugin/ModuleState.h"
-#include "plugin/ModuleText.h"
-#include "plugin/NtVersion.h"
+#include "module/ModuleState.h"
+#include "module/ModuleText.h"
+#include "module/NtVersion.h"
 #include "undo/UndoManager.h"
 
 namespace {

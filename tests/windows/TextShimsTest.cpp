@@ -5,8 +5,8 @@
 #include <string>
 
 #include "plexa/Win32Text.h"
-#include "plugin/ModuleState.h"
-#include "plugin/TextShims.h"
+#include "module/ModuleState.h"
+#include "module/TextShims.h"
 #include "tests/windows/TestHost.h"
 
 TEST(TextShims, CreateEveryMissingFolderOfAPath)

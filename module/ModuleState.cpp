@@ -1,4 +1,4 @@
-#include "plugin/ModuleState.h"
+#include "module/ModuleState.h"
 
 jx_CORE* HostObject = nullptr;
 jx_HANDLE ModuleInstance = nullptr;

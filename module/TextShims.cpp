@@ -1,4 +1,4 @@
-#include "plugin/TextShims.h"
+#include "module/TextShims.h"
 
 #include <cstdint>
 #include <vector>
@@ -6,7 +6,7 @@
 #include "common/PathNames.h"
 #include "plexa/TextHelpers.h"
 #include "plexa/Win32Text.h"
-#include "plugin/ModuleState.h"
+#include "module/ModuleState.h"
 
 namespace {
 

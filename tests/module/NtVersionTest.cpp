@@ -1,4 +1,4 @@
-#include "plugin/NtVersion.h"
+#include "module/NtVersion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "plugin/ModuleText.h"
+#include "module/ModuleText.h"
 
-#include "plugin/ModuleState.h"
+#include "module/ModuleState.h"
 #include "plexa/jx_CORE.h"
 
 // Before start-up there is no host to ask: every text is empty then.

@@ -1,4 +1,4 @@
-#include "plugin/NtVersion.h"
+#include "module/NtVersion.h"
 
 int NtVersionLevelOf(unsigned platformId, unsigned majorVersion, unsigned minorVersion)
 {
