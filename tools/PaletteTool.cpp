@@ -158,8 +158,8 @@ int Finish(int code, std::FILE* out, std::FILE* err)
     return code;
 }
 
-// A JSON string: quotes, backslashes and control characters escaped, the
-// rest as UTF-8.
+// A JSON string: quotes, backslashes and control characters (DEL too, which
+// JSON would allow raw but a terminal acts on) escaped, the rest as UTF-8.
 std::string JsonString(std::u16string_view text)
 {
     std::string json = "\"";
@@ -167,7 +167,7 @@ std::string JsonString(std::u16string_view text)
         if (c == '"' || c == '\\') {
             json += '\\';
             json += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
+        } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
             char escaped[8];
             std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
             json += escaped;

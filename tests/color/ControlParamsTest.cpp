@@ -25,30 +25,79 @@ TEST(ControlParams, SlidersRunThroughTheirChannelAtTheCurrentColor)
     EXPECT_EQ(SliderEndsFor(kAlphaSlider, color, hsv).end, color.value);
 }
 
+// Every mode with a color whose channels all differ, so that an axis or a
+// marker taken from the wrong channel shows.
 TEST(ControlParams, EachFieldModeChoosesItsKindAxesAndMarkers)
 {
-    const FieldSetup red = FieldSetupFor(kChannelRed, kOrange, kOrangeHsv);
-    EXPECT_EQ(red.kind, kRgbField);
-    EXPECT_EQ(red.channelX, kChannelBlue);
-    EXPECT_EQ(red.channelY, kChannelGreen);
-    EXPECT_EQ(red.params, (GradientParams{0, 0x00FF0000, 0x0000FF00, 0, 0xFF}));
-    EXPECT_FLOAT_EQ(red.fieldY, 128.0f / 255.0f);
-    EXPECT_FLOAT_EQ(red.stripY, 1.0f);
-
-    const FieldSetup blue = FieldSetupFor(kChannelBlue, CRGBA(0x00AB0000), RgbToHsv(CRGBA(0x00AB0000)));
-    EXPECT_EQ(blue.params[4], 0x00AB0000u);
-
-    const FieldSetup hue = FieldSetupFor(kChannelHue, kOrange, kOrangeHsv);
-    EXPECT_EQ(hue.kind, kHsvField);
-    EXPECT_EQ(hue.channelX, kChannelSaturation);
-    EXPECT_EQ(hue.channelY, kChannelValue);
-    EXPECT_EQ(hue.params[1], HsvToRgb(CHSV::FromParts(30, 100, 100)).value);
-    EXPECT_FLOAT_EQ(hue.stripY, 30.0f / 360.0f);
-
-    const FieldSetup value = FieldSetupFor(kChannelValue, kOrange, kOrangeHsv);
-    EXPECT_EQ(value.channelX, kChannelHue);
-    EXPECT_EQ(value.channelY, kChannelSaturation);
-    EXPECT_EQ(value.params[1], CHSV::FromParts(0, 100, 100).value);
+    const CRGBA color = CRGBA::FromBytes(64, 128, 192);
+    const CHSV hsv = CHSV::FromParts(210, 40, 70);
+    struct Case {
+        int mode;
+        int kind, channelX, channelY;
+        GradientParams params;
+        float fieldX, fieldY, stripY;
+    };
+    const Case cases[] = {
+        {kChannelRed,
+         kRgbField,
+         kChannelBlue,
+         kChannelGreen,
+         {0, 0x00FF0000, 0x0000FF00, 0, 64},
+         192 / 255.0f,
+         128 / 255.0f,
+         64 / 255.0f},
+        {kChannelGreen,
+         kRgbField,
+         kChannelBlue,
+         kChannelRed,
+         {0, 0x00FF0000, 0x000000FF, 0, 128 << 8},
+         192 / 255.0f,
+         64 / 255.0f,
+         128 / 255.0f},
+        {kChannelBlue,
+         kRgbField,
+         kChannelGreen,
+         kChannelRed,
+         {0, 0x0000FF00, 0x000000FF, 0, 192 << 16},
+         128 / 255.0f,
+         64 / 255.0f,
+         192 / 255.0f},
+        {kChannelHue,
+         kHsvField,
+         kChannelSaturation,
+         kChannelValue,
+         {0, HsvToRgb(CHSV::FromParts(210, 100, 100)).value, 0, 0, 0},
+         0.40f,
+         0.70f,
+         210 / 360.0f},
+        {kChannelSaturation,
+         kHsvField,
+         kChannelHue,
+         kChannelValue,
+         {HsvToRgb(CHSV::FromParts(210, 40, 0)).value, CHSV::FromParts(0, 40, 100).value, 0, 0, 0},
+         210 / 360.0f,
+         0.70f,
+         0.40f},
+        {kChannelValue,
+         kHsvField,
+         kChannelHue,
+         kChannelSaturation,
+         {HsvToRgb(CHSV::FromParts(210, 0, 70)).value, CHSV::FromParts(0, 100, 70).value, 0, 0, 0},
+         210 / 360.0f,
+         0.40f,
+         0.70f},
+    };
+    for (const Case& c : cases) {
+        const FieldSetup setup = FieldSetupFor(c.mode, color, hsv);
+        EXPECT_TRUE(setup.hasChannel) << c.mode;
+        EXPECT_EQ(setup.kind, c.kind) << c.mode;
+        EXPECT_EQ(setup.channelX, c.channelX) << c.mode;
+        EXPECT_EQ(setup.channelY, c.channelY) << c.mode;
+        EXPECT_EQ(setup.params, c.params) << c.mode;
+        EXPECT_FLOAT_EQ(setup.fieldX, c.fieldX) << c.mode;
+        EXPECT_FLOAT_EQ(setup.fieldY, c.fieldY) << c.mode;
+        EXPECT_FLOAT_EQ(setup.stripY, c.stripY) << c.mode;
+    }
 }
 
 TEST(ControlParams, AModeWithoutAChannelShowsAFixedFieldAndKeepsTheAxes)

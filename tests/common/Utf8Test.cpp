@@ -43,3 +43,18 @@ TEST(Utf8, FileNamesThatAreNoUtf8GoBackToTheirBytes)
     EXPECT_EQ(path, u"caf\xDCE9-\u00E9-\U0001F3A8-\xDCFF.gpl");
     EXPECT_EQ(Utf16ToPathBytes(path), name);
 }
+
+// The last and first characters of each length, both ways, and the forms
+// one byte too long for the characters just below each boundary.
+TEST(Utf8, EachLengthBeginsAndEndsWhereItShould)
+{
+    const std::u16string edges = u"\u007F\u0080\u07FF\u0800\uFFFF\U00010000\U0010FFFF";
+    const std::string bytes = "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF";
+    EXPECT_EQ(Utf16ToUtf8(edges), bytes);
+    EXPECT_EQ(Utf8ToUtf16(bytes), edges);
+    EXPECT_EQ(ValidUtf8(bytes), bytes);
+    EXPECT_EQ(Utf8ToUtf16("\xE0\x9F\xBF"), u"\uFFFD\uFFFD\uFFFD");           // U+07FF in three bytes
+    EXPECT_EQ(Utf8ToUtf16("\xF0\x8F\xBF\xBF"), u"\uFFFD\uFFFD\uFFFD\uFFFD"); // U+FFFF in four
+    EXPECT_EQ(Utf8ToUtf16("\xF4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD"); // beyond U+10FFFF
+    EXPECT_EQ(ValidUtf8("a\xE0\x9F\xBF"), "a\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
+}

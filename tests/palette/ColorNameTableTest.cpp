@@ -122,3 +122,22 @@ TEST(ColorNameTable, ANullTextKeyMatchesAnyEntryOfItsColor)
     EXPECT_EQ(std::u16string(FirstColorName(table.get(), kRed)), u"Red");
     EXPECT_EQ(FirstColorName(table.get(), kMagenta), nullptr);
 }
+
+TEST(ColorNameTable, ABatchAddsOnlyThePairsTheTableLacksAndANameMayServeTwoColors)
+{
+    constexpr std::uint32_t kBlue = 0xFF0000;
+    const auto table = NameTable({{kRed, u"Red"}, {kBlue, u"Navy"}});
+    CColorNameBatch batch;
+    batch.Add(kRed, u"Red");
+    batch.Add(kBlue, u"Red");
+    batch.Add(kRed, u"Crimson");
+    batch.Add(kBlue, u"Red");
+    batch.Add(kMagenta, u"Navy");
+    batch.AddTo(table.get());
+    CAColorName holder;
+    holder.SetTable(table.get());
+    EXPECT_EQ(Names(holder, kRed), "Crimson\r\nRed");
+    EXPECT_EQ(Names(holder, kBlue), "Navy\r\nRed");
+    EXPECT_EQ(Names(holder, kMagenta), "Navy");
+    EXPECT_EQ(table->Count(), 5);
+}

@@ -79,6 +79,15 @@ TEST(ShelfModel, HitTestsFindSlotsAndReportTheCellBesideThem)
     EXPECT_EQ(hit.index, 23);
     EXPECT_FALSE(shelf.HitTest(-1, 0).onSlot);
     EXPECT_FALSE(shelf.HitTest(10, 63).onSlot);
+    // The last pixel column and row are the last cells'; one further is
+    // beside the shelf.
+    hit = shelf.HitTest(255, 0);
+    EXPECT_TRUE(hit.onSlot);
+    EXPECT_EQ(hit.index, 11);
+    EXPECT_FALSE(shelf.HitTest(256, 0).onSlot);
+    CShelfModel full = Shelf(std::vector<std::uint32_t>(36, kRed));
+    EXPECT_EQ(full.HitTest(0, 62).index, 24);
+    EXPECT_TRUE(full.HitTest(0, 62).onSlot);
 }
 
 TEST(ShelfModel, GradientsBlendBetweenTheirEndsEitherWay)
@@ -96,6 +105,10 @@ TEST(ShelfModel, GradientsBlendBetweenTheirEndsEitherWay)
     shelf.MakeGradient(0, 2);
     EXPECT_EQ(shelf.slots.At(1), 0x00007Fu) << "an empty end reads as black";
     EXPECT_EQ(shelf.slots.At(2), EMPTY_SLOT) << "and stays empty";
+    shelf = Shelf({EMPTY_SLOT, EMPTY_SLOT, kBlue});
+    shelf.MakeGradient(2, 0);
+    EXPECT_EQ(shelf.slots.At(1), 0x7F0000u) << "an empty start reads as black too";
+    EXPECT_EQ(shelf.slots.At(0), EMPTY_SLOT);
 }
 
 TEST(ShelfModel, SlotsChangeOnlyWithinThePaletteAndOnlyToNewValues)
@@ -124,8 +137,16 @@ TEST(ShelfModel, EmptySlotsAreFoundForTheSlotCommandsAndGradients)
     EXPECT_EQ(shelf.FirstEmptySlot(), 3);
     EXPECT_EQ(shelf.NextEmptyRowTop(0), 42);
     EXPECT_EQ(shelf.NextEmptyRowTop(42), -1);
+    // A gap right after slot 0 has slot 0 before it; one at the last slot
+    // has nothing after it.
+    values[1] = EMPTY_SLOT;
+    EXPECT_TRUE(Shelf(values).FilledNeighbours(1, before, after));
+    EXPECT_EQ(before, 0);
+    EXPECT_EQ(after, 2);
+    values[35] = EMPTY_SLOT;
+    EXPECT_FALSE(Shelf(values).FilledNeighbours(35, before, after));
     values[0] = EMPTY_SLOT;
-    EXPECT_FALSE(Shelf(values).FilledNeighbours(0, before, after));
+    EXPECT_FALSE(Shelf(values).FilledNeighbours(1, before, after));
 }
 
 TEST(ShelfRenderer, DrawsTheVisibleRowsWithMarksInEmptyCellsAndBlackBelow)

@@ -164,6 +164,11 @@ TEST(XmlDocument, DecodesPredefinedAndNumericReferencesOnly)
     jx_XMLNODE* a = document->FindChild(u"a", nullptr);
     EXPECT_EQ(Attribute(a, u"t"), "<AB\xF0\x9F\x98\x80");
     EXPECT_EQ(Text(a), "&>\"' &nbsp; &#0; &bogus &#xZZ;");
+    // Surrogates are no characters: kept as written, as is what lies beyond
+    // the last character; their neighbours are characters.
+    const auto edges = Parse("<a>&#xD7FF;&#xD800;&#xDBFF;&#xDC00;&#xDFFF;&#xE000;&#x10FFFF;&#x110000;&#55296;</a>");
+    EXPECT_EQ(Text(edges->FindChild(u"a", nullptr)),
+              "\xED\x9F\xBF&#xD800;&#xDBFF;&#xDC00;&#xDFFF;\xEE\x80\x80\xF4\x8F\xBF\xBF&#x110000;&#55296;");
 }
 
 TEST(XmlDocument, NeverExpandsDtdEntities)
@@ -171,6 +176,13 @@ TEST(XmlDocument, NeverExpandsDtdEntities)
     const auto document = Parse("<!DOCTYPE lolz [<!ENTITY lol \"lol\"><!ENTITY lol2 \"&lol;&lol;&lol;\">]>"
                                 "<lolz>&lol2;</lolz>");
     EXPECT_EQ(Text(document->FindChild(u"lolz", nullptr)), "&lol2;");
+    // A declaration ends at the first '>' outside its brackets, nested or none.
+    for (const char* declaration : {"<!DOCTYPE html>", "<!DOCTYPE d [<!ENTITY e '[x]>'> [<!-- ] -->]]>"}) {
+        bool whole = false;
+        const auto page = Parse(std::string(declaration) + "<r>text</r>", &whole);
+        EXPECT_TRUE(whole) << declaration;
+        EXPECT_EQ(Text(page->FindChild(u"r", nullptr)), "text") << declaration;
+    }
 }
 
 TEST(XmlDocument, LimitsNestingDepth)
@@ -203,12 +215,14 @@ TEST(XmlDocument, AnEndTagClosingElementsLeftOpenGivesBackTheirDepth)
 
 TEST(XmlDocument, ARepeatedAttributeKeepsItsFirstPlaceAndTakesTheLastValue)
 {
-    // In a short tag and in one long enough to be merged after its end.
-    for (const int extra : {1, 30}) {
+    // In a short tag, as the last of as many attributes as are searched
+    // (the 16th) and as the first beyond them, and in a long tag whose
+    // repeated names are merged after its end.
+    for (const int extra : {1, 14, 15, 30}) {
         std::string tag = "<e a='1'";
         for (int i = 0; i < extra; ++i)
             tag += " x" + std::to_string(i) + "='y'";
-        const auto document = Parse(tag + " a='2' b='3'/>");
+        const auto document = Parse(tag + " a='2'" + (extra == 30 ? " b='3'" : "") + "/>");
         const std::string saved = Saved(document.get(), 0);
         EXPECT_EQ(Attribute(document->FindChild(u"e", nullptr), u"a"), "2");
         EXPECT_EQ(saved.substr(0, 11), "<e a=\"2\" x0");

@@ -181,6 +181,25 @@ TEST(UndoManager, ASlotStepGrowsAPaletteThatBecameShorter)
     history.Redo();
     EXPECT_EQ(dialog.slots.At(20), EMPTY_SLOT);
     EXPECT_EQ(dialog.repaints, 2);
+
+    // Shrunk to end exactly before the slot: it grows again as well.
+    dialog.slots.SetSlotCount(20);
+    history.Undo();
+    EXPECT_EQ(dialog.slots.Count(), 36);
+    EXPECT_EQ(dialog.slots.At(20), 0x10u + 20);
+}
+
+TEST(UndoManager, AGradientStepGrowsAPaletteThatEndsWithinIt)
+{
+    mjx_UNDOMGR history;
+    FakeDialog dialog(history);
+    Fill(dialog.slots, Range(0x10, 12));
+    history.RecordRange(dialog, 2, 7);
+    // The palette now ends just before the last slot the step restores.
+    dialog.slots.SetSlotCount(6);
+    history.Undo();
+    EXPECT_EQ(dialog.slots.Count(), 24);
+    EXPECT_EQ(dialog.Used(), Range(0x10, 7)) << "slots 3 to 6 restored; 0 to 2 were kept";
 }
 
 TEST(UndoManager, AGradientStepStoresOnlyTheSlotsBetweenItsEnds)
