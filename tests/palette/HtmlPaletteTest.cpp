@@ -84,6 +84,20 @@ TEST(HtmlPaletteReader, FindsTheFirstTableOfAPageAndItsSections)
     EXPECT_EQ(result.names, std::vector<std::string>{"ff0000:Blue"});
 }
 
+TEST(HtmlPaletteReader, RowsOfEverySectionCountInTheirOrder)
+{
+    const ReadResult result = ReadHtml("<table><thead><tr><td bgcolor='#000001'></td></tr></thead>"
+                                       "<tfoot><tr><td bgcolor='#000003'></td></tr></tfoot>"
+                                       "<tbody><tr><td bgcolor='#000002'></td></tr></tbody></table>");
+    EXPECT_EQ(result.colors, (std::vector<std::uint32_t>{0x010000, 0x030000, 0x020000}));
+}
+
+TEST(HtmlPaletteReader, NonBreakingSpacesAroundANameAreLayoutAndWithinItPartOfIt)
+{
+    const ReadResult result = ReadHtml(Cells("<td bgcolor='#010203'>\xC2\xA0 Old\xC2\xA0Rose \xC2\xA0</td>"));
+    EXPECT_EQ(result.names, std::vector<std::string>{"030201:Old\xC2\xA0Rose"});
+}
+
 TEST(HtmlPaletteReader, UpperCaseAttributesKeepTheirColorAndName)
 {
     const ReadResult result = ReadHtml(Cells("<TD BGCOLOR=\"#ff0000\">Red</TD>"));

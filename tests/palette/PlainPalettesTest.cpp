@@ -59,9 +59,20 @@ TEST(PlainPalettes, APaintNetPaletteWithoutCommentsIsKnownByItsLines)
     EXPECT_TRUE(Colors("FFFF000\nFF00FF0\nFF0000F\n").empty());
 }
 
+TEST(PlainPalettes, JascComponentsStopAt255)
+{
+    EXPECT_EQ(Colors("JASC-PAL\n0100\n5\n255 255 255\n256 0 0\n0 256 0\n0 0 256\n-1 0 0\n0 0 0\n"),
+              (std::vector<std::uint32_t>{0xFFFFFF, 0x000000}));
+}
+
 TEST(PlainPalettes, CountsThatPromiseMoreThanTheFileHoldsEndAtItsEnd)
 {
     EXPECT_EQ(Colors(Riff(65535, std::string("\x01\x02\x03\x00\x04\x05", 6))), std::vector<std::uint32_t>{0x030201});
+    // A count beyond its chunk, another chunk after it: that chunk's bytes
+    // are no colors.
+    EXPECT_EQ(Colors(Riff(4, std::string("\x01\x02\x03\x00\x04\x05\x06\x00", 8)) + "LIST" +
+                     std::string("\x04\x00\x00\x00\x07\x08\x09\x00", 8)),
+              (std::vector<std::uint32_t>{0x030201, 0x060504}));
     // Text that is none of these still goes to the markup reader: nothing.
     EXPECT_TRUE(Colors("Just some words that are not a palette at all.\n").empty());
 }
