@@ -1,13 +1,18 @@
 // Each fast renderer against a plain one written straight from the formulas
 // in color/GradientRenderers.h: every pixel of every row computed, no row
-// copies, no vector lanes, no shared walker. Both run in every build, so a
-// fast path that rounds one step differently or strays over a row, a tail
-// of a row or a checker cell shows here, with the renderer's name.
+// copies, no vector lanes. Both run in every build, so a fast path that
+// rounds one step differently or strays over a row, a tail of a row or a
+// checker cell shows here, with the renderer's name. The hue renderers are
+// checked for what they must show instead (every hue once, in order, at the
+// saturation and value asked for): a plain copy of their walker would
+// repeat whatever it got wrong.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "color/FloatColor.h"
@@ -29,42 +34,6 @@ CRGBA Pixel(Rgb c) { return FloatRgbToColor(c.r, c.g, c.b); }
 
 std::uint8_t Trunc(double x) { return static_cast<std::uint8_t>(static_cast<long long>(x) & 0xFF); }
 
-// The rainbow along a line of n pixels, sector by sector.
-class PlainHueWalker {
-public:
-    PlainHueWalker(float hi, float lo, int n)
-        : hi(hi), lo(lo), sectorLength(static_cast<float>(n - 1) / 6.0f),
-          step((hi - lo) / sectorLength), color{hi, lo, lo}
-    {
-    }
-    Rgb Color() const { return color; }
-    void Step(int i)
-    {
-        if (sector == 1)
-            color = {hi, color.g + step, lo};
-        else if (sector == 2)
-            color = {color.r - step, hi, lo};
-        else if (sector == 3)
-            color = {lo, hi, color.b + step};
-        else if (sector == 4)
-            color = {lo, color.g - step, hi};
-        else if (sector == 5)
-            color = {color.r + step, lo, hi};
-        else if (sector == 6)
-            color = {hi, lo, color.b - step};
-        if (std::floor(sectorLength * static_cast<float>(sector)) <= static_cast<float>(i)) {
-            ++sector;
-            color = {Clamp(color.r), Clamp(color.g), Clamp(color.b)};
-        }
-    }
-
-private:
-    float Clamp(float v) const { return v < lo ? lo : (v > hi ? hi : v); }
-    float hi, lo, sectorLength, step;
-    int sector = 1;
-    Rgb color;
-};
-
 // A picture addressed from the top-left corner, kept as the renderers keep
 // theirs: bottom-up rows of a 24-bit DIB.
 class Picture {
@@ -76,6 +45,12 @@ public:
     PixelView View() { return {bytes.data(), width, height, DibStride(width)}; }
     void Set(int x, int y, CRGBA c) { PutPixel(View().RowFromTop(y) + 3 * x, c); }
     bool operator==(const Picture&) const = default;
+
+    CRGBA At(int x, int y)
+    {
+        const std::uint8_t* p = View().RowFromTop(y) + 3 * x;
+        return CRGBA::FromBytes(p[2], p[1], p[0]);
+    }
 
     int width, height;
     std::vector<std::uint8_t> bytes;
@@ -118,18 +93,6 @@ void PlainTwoColorSlider(Picture& p, CRGBA c0, CRGBA c1)
     }
 }
 
-void PlainHueSlider(Picture& p, CHSV saturationValue)
-{
-    const CRGBA red = HsvToRgb(CHSV::FromParts(0, saturationValue.Saturation(), saturationValue.Value()));
-    for (int y = 0; y < p.height; ++y) {
-        PlainHueWalker walker(red.Red() / 255.0f, red.Green() / 255.0f, p.width);
-        for (int x = 0; x < p.width; ++x) {
-            p.Set(x, y, Pixel(walker.Color()));
-            walker.Step(x);
-        }
-    }
-}
-
 CRGBA CheckerColor(const Checkerboard& board, int x, int y)
 {
     return (x / board.cell + y / board.cell) % 2 ? board.second : board.first;
@@ -159,16 +122,6 @@ void PlainTwoColorStrip(Picture& p, CRGBA top, CRGBA bottom)
     for (int y = 0; y < p.height; ++y, color = color + d)
         for (int x = 0; x < p.width; ++x)
             p.Set(x, y, Pixel(color));
-}
-
-void PlainHueStrip(Picture& p)
-{
-    PlainHueWalker walker(1.0f, 0.0f, p.height);
-    for (int m = 0; m < p.height; ++m) {
-        for (int x = 0; x < p.width; ++x)
-            p.Set(x, p.height - 1 - m, Pixel(walker.Color()));
-        walker.Step(m);
-    }
 }
 
 void PlainRgbField(Picture& p, CRGBA c0, CRGBA c1, CRGBA c2, CRGBA fixed)
@@ -204,23 +157,6 @@ void PlainSaturationValueField(Picture& p, CRGBA pureHue)
     }
 }
 
-void PlainHueAcrossField(Picture& p, CRGBA bottom, CHSV saturationValue)
-{
-    const CRGBA red = HsvToRgb(CHSV::FromParts(0, saturationValue.Saturation(), saturationValue.Value()));
-    const Rgb p0 = Floats(bottom);
-    const float h = static_cast<float>(p.height);
-    for (int m = 0; m < p.height; ++m) {
-        PlainHueWalker walker(red.Red() / 255.0f, red.Green() / 255.0f, p.width);
-        for (int x = 0; x < p.width; ++x) {
-            const Rgb w = walker.Color();
-            const float fm = static_cast<float>(m);
-            const Rgb color{p0.r + (w.r - p0.r) / h * fm, p0.g + (w.g - p0.g) / h * fm, p0.b + (w.b - p0.b) / h * fm};
-            p.Set(x, p.height - 1 - m, Pixel(color));
-            walker.Step(x);
-        }
-    }
-}
-
 void PlainAlphaSwatch(Picture& p, CRGBA color, bool lower, const Checkerboard& board)
 {
     const float a = color.Alpha() / 255.0f;
@@ -242,6 +178,56 @@ void PlainAlphaSwatch(Picture& p, CRGBA color, bool lower, const Checkerboard& b
     }
 }
 
+// A color's hue in degrees, 0 up to 360, by the hexcone: where its largest
+// channel is and how far the middle one has come.
+float HueOf(CRGBA c)
+{
+    const int r = c.Red(), g = c.Green(), b = c.Blue();
+    const int hi = std::max({r, g, b});
+    const int range = hi - std::min({r, g, b});
+    if (range == 0)
+        return 0;
+    float sector = hi == r   ? static_cast<float>(g - b) / range
+                   : hi == g ? 2 + static_cast<float>(b - r) / range
+                             : 4 + static_cast<float>(r - g) / range;
+    if (sector < 0)
+        sector += 6;
+    return sector * 60;
+}
+
+// A line of pixels that a hue renderer shows along its length, first to
+// last: it starts at red, every pixel lies between the darkest and the
+// brightest channel of the saturation and value asked for, with one channel
+// at each, and the hue never falls. Where each of the six sectors has two
+// pixels or more, the hue rises by about as many degrees per pixel as 360
+// spread over the line, ending short of red again.
+void ExpectRainbow(const std::vector<CRGBA>& line, CRGBA red, const std::string& where)
+{
+    const int n = static_cast<int>(line.size());
+    const int hi = red.Red();
+    const int lo = red.Green();
+    const float perPixel = n > 1 ? 360.0f / static_cast<float>(n - 1) : 0;
+    float previous = 0;
+    for (int i = 0; i < n; ++i) {
+        const CRGBA c = line[static_cast<std::size_t>(i)];
+        const int top = std::max({c.Red(), c.Green(), c.Blue()});
+        const int bottom = std::min({c.Red(), c.Green(), c.Blue()});
+        ASSERT_EQ(top, hi) << where << ", pixel " << i;
+        ASSERT_EQ(bottom, lo) << where << ", pixel " << i;
+        if (hi == lo)
+            continue;
+        const float hue = HueOf(c);
+        ASSERT_GE(hue + 0.5f, previous) << where << ", pixel " << i;
+        if (n > 12) {
+            ASSERT_NEAR(hue, perPixel * static_cast<float>(i), perPixel + 3.0f) << where << ", pixel " << i;
+        }
+        previous = hue;
+    }
+    if (n > 0) {
+        EXPECT_EQ(line.front(), red) << where;
+    }
+}
+
 const Checkerboard kBoard = CheckerboardFor(1, CRGBA(0x00FFFFFF), CRGBA(0x00F8E0CC), CheckerboardUse::AlphaSlider);
 const Checkerboard kSwatchBoard = CheckerboardFor(2, CRGBA(0x00102030), CRGBA(0x00F8E0CC), CheckerboardUse::Swatch);
 
@@ -254,10 +240,67 @@ TEST(ReferenceRenderers, TwoColorSlider)
                    [&](Picture& p) { PlainTwoColorSlider(p, c0, c1); });
 }
 
-TEST(ReferenceRenderers, HueSlider)
+TEST(HueRenderers, TheSliderShowsEveryHueAtTheSaturationAndValueAskedFor)
 {
-    for (const CHSV sv : {CHSV::FromParts(0, 73, 91), CHSV::FromParts(0, 100, 100), CHSV::FromParts(0, 0, 40)})
-        ExpectSame([&](const PixelView& v) { RenderHueSlider(v, sv); }, [&](Picture& p) { PlainHueSlider(p, sv); });
+    for (const CHSV sv : {CHSV::FromParts(0, 100, 100), CHSV::FromParts(0, 73, 91), CHSV::FromParts(0, 0, 40)}) {
+        const CRGBA red = HsvToRgb(CHSV::FromParts(0, sv.Saturation(), sv.Value()));
+        for (const auto& size : kSizes) {
+            Picture picture(size[0], size[1]);
+            RenderHueSlider(picture.View(), sv);
+            for (int y = 0; y < picture.height; ++y) {
+                std::vector<CRGBA> row;
+                for (int x = 0; x < picture.width; ++x)
+                    row.push_back(picture.At(x, y));
+                ExpectRainbow(row, red,
+                              std::to_string(size[0]) + " x " + std::to_string(size[1]) + " row " + std::to_string(y));
+            }
+        }
+    }
+}
+
+TEST(HueRenderers, TheStripShowsEveryHueFromTheBottomUp)
+{
+    for (const auto& size : kSizes) {
+        Picture picture(size[0], size[1]);
+        RenderHueStrip(picture.View());
+        for (int x = 0; x < picture.width; ++x) {
+            std::vector<CRGBA> column;
+            for (int y = picture.height - 1; y >= 0; --y)
+                column.push_back(picture.At(x, y));
+            ExpectRainbow(column, CRGBA::FromBytes(255, 0, 0),
+                          std::to_string(size[0]) + " x " + std::to_string(size[1]) + " column " + std::to_string(x));
+        }
+    }
+}
+
+// The saturation mode rises from black, the value mode from the gray of
+// the hue's value: each column runs straight from that color at the bottom
+// towards the spectrum's color of its hue, which the top row nearly shows.
+TEST(HueRenderers, TheFieldRisesFromItsBottomColorToTheSpectrum)
+{
+    for (const auto& [bottom, sv] : {std::pair{CRGBA(0), CHSV::FromParts(0, 100, 100)},
+                                     std::pair{HsvToRgb(CHSV::FromParts(40, 0, 63)), CHSV::FromParts(0, 100, 63)}}) {
+        for (const auto& size : kSizes) {
+            const std::string where = std::to_string(size[0]) + " x " + std::to_string(size[1]);
+            Picture picture(size[0], size[1]);
+            RenderHueAcrossField(picture.View(), bottom, sv);
+            Picture spectrum(size[0], 1);
+            RenderHueSlider(spectrum.View(), sv);
+            const int h = picture.height;
+            for (int x = 0; x < picture.width; ++x) {
+                const CRGBA top = spectrum.At(x, 0);
+                ASSERT_EQ(picture.At(x, h - 1), bottom) << where << ", column " << x;
+                for (int y = 0; y < h; ++y) {
+                    // Row m from the bottom holds m / height of the way.
+                    const float share = static_cast<float>(h - 1 - y) / static_cast<float>(h);
+                    const CRGBA c = picture.At(x, y);
+                    for (int i = 0; i < 3; ++i)
+                        ASSERT_NEAR(c.Byte(i), bottom.Byte(i) + (top.Byte(i) - bottom.Byte(i)) * share, 1.5f)
+                            << where << ", column " << x << ", row " << y << ", channel " << i;
+                }
+            }
+        }
+    }
 }
 
 TEST(ReferenceRenderers, AlphaSlider)
@@ -273,11 +316,6 @@ TEST(ReferenceRenderers, TwoColorStrip)
                [](Picture& p) { PlainTwoColorStrip(p, CRGBA(0x0000FF00), CRGBA(0)); });
 }
 
-TEST(ReferenceRenderers, HueStrip)
-{
-    ExpectSame([](const PixelView& v) { RenderHueStrip(v); }, [](Picture& p) { PlainHueStrip(p); });
-}
-
 TEST(ReferenceRenderers, RgbField)
 {
     const CRGBA c0(0), c1(0x00FF0000), c2(0x0000FF00), fixed(0x0000007B);
@@ -290,14 +328,6 @@ TEST(ReferenceRenderers, SaturationValueField)
     const CRGBA pureHue = HsvToRgb(CHSV::FromParts(211, 100, 100));
     ExpectSame([&](const PixelView& v) { RenderSaturationValueField(v, pureHue); },
                [&](Picture& p) { PlainSaturationValueField(p, pureHue); });
-}
-
-TEST(ReferenceRenderers, HueAcrossField)
-{
-    const CRGBA gray = HsvToRgb(CHSV::FromParts(40, 0, 63));
-    const CHSV sv = CHSV::FromParts(0, 100, 63);
-    ExpectSame([&](const PixelView& v) { RenderHueAcrossField(v, gray, sv); },
-               [&](Picture& p) { PlainHueAcrossField(p, gray, sv); });
 }
 
 TEST(ReferenceRenderers, AlphaSwatch)

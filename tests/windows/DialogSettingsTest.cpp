@@ -192,6 +192,10 @@ TEST_F(DialogSettings, ResizingMovesEveryControlByItsRuleAndStopsAtTheMinimum)
         std::map<int, LayoutRect> recorded;
         for (const LayoutRule& rule : PickerLayoutRules())
             recorded[rule.id] = ClientRectOf(dialog, rule.id);
+        // Every child window of the dialog has a rule: one without would
+        // stay where it is while the others move.
+        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            EXPECT_EQ(recorded.count(GetDlgCtrlID(child)), 1u) << "control " << GetDlgCtrlID(child);
         const RECT before = WindowRectOf(dialog);
         const int width = before.right - before.left;
         const int height = before.bottom - before.top;
