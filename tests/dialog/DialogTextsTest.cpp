@@ -80,6 +80,11 @@ TEST(Placement, AWindowWhollyOffEveryWorkAreaIsMovedOntoTheNearest)
     EXPECT_EQ(large.top, 0);
     EXPECT_EQ(large.height, 2000);
     EXPECT_EQ(KeepOnAWorkArea({-5000, 0, 10, 10}, {}).left, -5000) << "no work areas known: as placed";
+    // Touching an area's right or bottom edge from outside is no part on it.
+    const std::vector<DesktopRect> one{{0, 0, 1280, 994}};
+    EXPECT_EQ(KeepOnAWorkArea({1280, 100, 300, 200}, one).left, 980);
+    EXPECT_EQ(KeepOnAWorkArea({100, 994, 300, 200}, one).top, 794);
+    EXPECT_EQ(KeepOnAWorkArea({1279, 993, 300, 200}, one).left, 1279) << "one pixel on it";
 }
 
 TEST(TipTexts, SwatchTipsShowNamesNumbersAndTheHint)
