@@ -132,27 +132,25 @@ std::u16string PathBytesToUtf16(std::string_view bytes)
 
 std::string Utf16ToPathBytes(std::u16string_view path) { return EncodeUtf8(path, true); }
 
-std::u16string Utf8ToUtf16(std::string_view text)
+namespace {
+
+// The text decoded character by character and written again by `append`.
+template <typename Out> Out Reencoded(std::string_view text, void (*append)(Out&, char32_t))
 {
-    std::u16string out;
+    Out out;
     out.reserve(text.size());
     DecodeUtf8(text, [&](char32_t c) {
-        AppendUtf16(out, c);
+        append(out, c);
         return true;
     });
     return out;
 }
 
-std::string ValidUtf8(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    DecodeUtf8(text, [&](char32_t c) {
-        AppendUtf8(out, c);
-        return true;
-    });
-    return out;
-}
+} // namespace
+
+std::u16string Utf8ToUtf16(std::string_view text) { return Reencoded<std::u16string>(text, AppendUtf16); }
+
+std::string ValidUtf8(std::string_view text) { return Reencoded<std::string>(text, AppendUtf8); }
 
 int Utf8ToUtf16Buffer(std::string_view text, char16_t* buffer, int size)
 {
