@@ -111,11 +111,11 @@ void CCltPiker::PlaceWindow()
     // No window is larger than all screens together.
     const PlacementSize largest{std::max(GetSystemMetrics(SM_CXVIRTUALSCREEN), minimum.width),
                                 std::max(GetSystemMetrics(SM_CYVIRTUALSCREEN), minimum.height)};
-    const WindowPlacement placement = KeepOnAWorkArea(
-        PlacementFromSettings(ReadPickerFloat("DlgX", 0.5f), ReadPickerFloat("DlgY", 0.5f),
-                              {ReadPickerInt("DlgWidth", 0), ReadPickerInt("DlgHeight", 0)}, DesktopSize(),
-                              WindowSize(hDlg), minimum, largest, compact, compactCut),
-        WorkAreas());
+    const WindowPlacement placement =
+        KeepOnAWorkArea(PlacementFromSettings(ReadPickerFloat("DlgX", 0.5f), ReadPickerFloat("DlgY", 0.5f),
+                                              {ReadPickerInt("DlgWidth", 0), ReadPickerInt("DlgHeight", 0)},
+                                              DesktopSize(), WindowSize(hDlg), minimum, largest, compact, compactCut),
+                        WorkAreas());
     ApplyMinTrackSize();
     SetWindowPos(hDlg, HWND_TOP, placement.left, placement.top, placement.width, placement.height, 0);
 }

@@ -42,8 +42,8 @@ std::size_t ReadableBytes(const unsigned char* start, std::size_t wanted)
         if (!VirtualQuery(start + readable, &region, sizeof region) || region.State != MEM_COMMIT ||
             (region.Protect & (PAGE_NOACCESS | PAGE_GUARD)) || region.Protect == 0)
             break;
-        readable = static_cast<std::size_t>(static_cast<const unsigned char*>(region.BaseAddress) +
-                                            region.RegionSize - start);
+        readable =
+            static_cast<std::size_t>(static_cast<const unsigned char*>(region.BaseAddress) + region.RegionSize - start);
     }
     return readable < wanted ? readable : wanted;
 }

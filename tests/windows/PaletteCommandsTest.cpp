@@ -207,8 +207,9 @@ TEST_F(PaletteCommands, ABadlyEditedCatalogStillGivesAMenu)
     // Unknown elements and text are passed over, markup characters in names
     // are text, a palette with only a name is a separator, and the broken
     // end keeps what came before.
-    Prepare(u"List palettes.xml", "<palettes><colors/>text<palette name=\"a &amp; &lt;b&gt;\" res=\"PALETTE|palette_HUE\"/>"
-                                  "<palette name=\"only a name\"/><palette res=\"last\"/><palette name=\"cut");
+    Prepare(u"List palettes.xml",
+            "<palettes><colors/>text<palette name=\"a &amp; &lt;b&gt;\" res=\"PALETTE|palette_HUE\"/>"
+            "<palette name=\"only a name\"/><palette res=\"last\"/><palette name=\"cut");
     Run(0, 0, [&](HWND dialog) {
         EXPECT_EQ(Describe(PaletteMenu(dialog)), "a & <b>:4001:8:0, :0:8:0, last:4002:8:0");
         // Choosing the first entry loads the palette by hue.

@@ -90,8 +90,8 @@ public:
     // linked it in unlinks it.
     void DropLastElement();
     XmlIndex NewProperty(XmlIndex name, XmlIndex value, XmlIndex next);
-    // The string an element's text became when it was asked for as one or
-    // came in several chunks; null while it is one chunk in the store.
+    // The string an element's text became when Text() was asked for (its
+    // holder may change it); null while the text is only in the store.
     jx_STRING* StringOf(const XmlNode& node) const;
     jx_STRING* MakeString(const XmlNode& node, std::string_view text);
     // A value in UTF-16, in a buffer of the store's that the next call reuses.
