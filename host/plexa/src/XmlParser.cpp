@@ -277,7 +277,7 @@ private:
         if (open.size() > kMaxXmlDepth)
             return false;
         XmlNode* lastChildBefore = open.back().lastChild;
-        XmlNode& element = store.NewElement(store.Intern(Wide(Name())));
+        XmlNode& element = store.NewElement(InternName(Name()));
         Link(element);
         attributesInTag = 0;
         lastAttribute = 0;
@@ -338,7 +338,7 @@ private:
     // names merged once it ends, so a great many are read in linear time.
     void SetAttribute(XmlNode& element, std::string_view name, std::string_view value)
     {
-        const XmlIndex number = store.Intern(Wide(name));
+        const XmlIndex number = InternName(name);
         XmlProperty* seen = ++attributesInTag <= kSearchedAttributes ? element.AttributeNamed(number) : nullptr;
         if (seen)
             seen->value = store.Copy(value);
@@ -363,8 +363,30 @@ private:
         return nameBuffer;
     }
 
+    // Names repeat tag after tag: the numbers of the last ones seen are kept
+    // by their bytes, which saves widening and hashing them again.
+    XmlIndex InternName(std::string_view name)
+    {
+        std::size_t hash = name.size();
+        for (const char c : name)
+            hash = hash * 31 + static_cast<unsigned char>(c);
+        RecentName& recent = recentNames[hash % kRecentNames];
+        if (recent.known && recent.bytes == name)
+            return recent.number;
+        recent = {name, store.Intern(Wide(name)), true};
+        return recent.number;
+    }
+
+    struct RecentName {
+        std::string_view bytes;
+        XmlIndex number = 0;
+        bool known = false;
+    };
+    static constexpr std::size_t kRecentNames = 64;
+
     std::string_view text;
     XmlStore& store;
+    RecentName recentNames[kRecentNames];
     std::u16string nameBuffer;
     std::string valid;
     std::string decoded;
