@@ -15,6 +15,7 @@
 #include "color/Controls.h"
 #include "color/LayoutBridge.h"
 #include "common/GdiOwners.h"
+#include "dialog/CopyShortcut.h"
 #include "palette/ColorNameTable.h"
 #include "palette/PaletteCatalogEntries.h"
 #include "palette/PaletteShelf.h"
@@ -100,6 +101,10 @@ public:
     void CreateTooltips();
     // The tip of the Original (IDC_ORIGINAL_SWATCH) or Current swatch.
     void UpdateSwatchTip(int swatch);
+    // The contrast line of two colors, in the module's words.
+    std::u16string ContrastText(CRGBA a, CRGBA b) const;
+    // Puts the current color on the clipboard as text (format: a CopyFormat).
+    void CopyColor(int format);
     void SetToolText(int id, const char16_t* text);
     // Shows or hides the shelf's tooltip that follows the pointer.
     void TrackShelfTip(bool on);
@@ -186,6 +191,9 @@ public:
     GdiObject<HBITMAP> eyedropperAtRest;
     GdiObject<HBITMAP> eyedropperLifted;
     bool helpToolTip = true;
+    // The swatch and shelf tips show the contrast of two colors.
+    bool showContrast = false;
+    CopyShortcut copyShortcut;
     COLORREF gridColor1 = 0x00FFFFFF;
     COLORREF gridColor2 = 0x00F8E0CC;
     int gridMode = 1;

@@ -62,6 +62,9 @@ void CCltPiker::UpdateMarkers()
     }
     shelf.model.needsRefresh = true;
     UpdateSwatchTip(IDC_CURRENT_SWATCH);
+    // The original's tip tells its contrast against the current color too.
+    if (showContrast)
+        UpdateSwatchTip(IDC_ORIGINAL_SWATCH);
     UpdateUndoButtons();
 }
 

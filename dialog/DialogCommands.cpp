@@ -11,15 +11,8 @@
 
 namespace {
 
-constexpr int kClassNameUnits = 40;
 constexpr int kHexFieldUnits = 49;
 constexpr char kHelpTopic[] = "color_dialog.htm";
-
-bool IsEditWindow(HWND window)
-{
-    wchar_t className[kClassNameUnits + 1] = {};
-    return window && GetClassNameW(window, className, kClassNameUnits + 1) && lstrcmpiW(className, L"edit") == 0;
-}
 
 } // namespace
 
@@ -191,6 +184,17 @@ void CCltPiker::OnSysCommand(int id)
         helpToolTip = !helpToolTip;
         CreateTooltips();
         break;
+    case IDM_SHOW_CONTRAST:
+        showContrast = !showContrast;
+        UpdateSwatchTip(IDC_ORIGINAL_SWATCH);
+        UpdateSwatchTip(IDC_CURRENT_SWATCH);
+        break;
+    case IDM_COPY_HEX:
+    case IDM_COPY_CSS:
+    case IDM_COPY_FLOAT:
+    case IDM_COPY_LINEAR:
+        CopyColor(id - IDM_COPY_HEX);
+        break;
     default:
         break;
     }
@@ -201,4 +205,5 @@ void CCltPiker::OnInitMenu(HMENU menu)
     CheckMenuRadioItem(menu, IDM_BACKGROUND_SYSTEM, IDM_BACKGROUND_CURRENT, IDM_BACKGROUND_SYSTEM + backgroundMode,
                        MF_BYCOMMAND);
     CheckMenuItem(menu, IDM_TOOLTIP_HELP, MF_BYCOMMAND | (helpToolTip ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, IDM_SHOW_CONTRAST, MF_BYCOMMAND | (showContrast ? MF_CHECKED : MF_UNCHECKED));
 }

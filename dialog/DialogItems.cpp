@@ -61,3 +61,10 @@ bool IsPointInDlgItem(HWND dialog, int id, int x, int y)
     const POINT point{x, y};
     return PtInRect(&rect, point) != FALSE;
 }
+
+bool IsEditWindow(HWND window)
+{
+    constexpr int kClassNameUnits = 40;
+    wchar_t className[kClassNameUnits + 1] = {};
+    return window && GetClassNameW(window, className, kClassNameUnits + 1) && lstrcmpiW(className, L"edit") == 0;
+}

@@ -18,5 +18,8 @@ jx_TOOLBAR* ToolbarOf(HWND dialog, int id);
 // A child window's rectangle in the dialog's client coordinates; empty for
 // a child that does not exist.
 RECT ItemRect(HWND dialog, int id);
+// Whether a window is an edit field (class "edit", its first 40 characters
+// compared without regard to case).
+bool IsEditWindow(HWND window);
 // Whether a point in dialog coordinates lies on a child window.
 bool IsPointInDlgItem(HWND dialog, int id, int x, int y);

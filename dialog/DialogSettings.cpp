@@ -55,6 +55,7 @@ void CCltPiker::LoadSettings()
     // is set, so this load is no undo step.
     SelectPalette(-1);
     helpToolTip = ReadPickerInt("helpToolTip", 1) != 0;
+    showContrast = ReadPickerInt("showContrast", 0) != 0;
     fieldMode = std::clamp(ReadPickerInt("mode", kChannelHue), -1, 6);
     for (int i = kRedSlider; i <= kValueSlider; ++i) {
         sliders[i].kind = kHorizontalSlider;
@@ -95,6 +96,7 @@ void CCltPiker::SaveSettings()
     WritePickerFloat("DlgX", stored.x);
     WritePickerFloat("DlgY", stored.y);
     WritePickerInt("helpToolTip", helpToolTip ? 1 : 0);
+    WritePickerInt("showContrast", showContrast ? 1 : 0);
 }
 
 void CCltPiker::ApplyMinTrackSize()

@@ -1,6 +1,7 @@
 // WM_INITDIALOG: the picker dialog's start-up sequence, and the settings it
 // loads on the way.
 #include "dialog/CltPiker.h"
+#include "dialog/ColorValueTexts.h"
 #include "dialog/DialogItems.h"
 #include "plexa/jx_CORE.h"
 #include "plexa/jx_GUID.h"
@@ -105,6 +106,7 @@ INT_PTR CCltPiker::OnInitDialog(HWND dialog)
     PlaceWindow();
     ShowSizeModeCaption();
     timerId = SetTimer(dialog, IDT_BLINK, kPickerTimerMilliseconds, nullptr);
+    copyShortcut.Start(dialog, [this] { CopyColor(static_cast<int>(CopyFormat::Hex)); });
     return TRUE;
 }
 
@@ -172,6 +174,13 @@ void CCltPiker::AddSystemMenuItems()
     AppendMenuAW(menu, 0, IDM_BACKGROUND_CURRENT, GetModuleText(IDS_MENU_BACKGROUND_CURRENT));
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuAW(menu, 0, IDM_TOOLTIP_HELP, GetModuleText(IDS_MENU_TOOLTIP_HELP));
+    AppendMenuAW(menu, 0, IDM_SHOW_CONTRAST, GetModuleText(IDS_MENU_SHOW_CONTRAST));
+    // The system menu owns the submenu from here on and destroys it with itself.
+    if (HMENU copyAs = CreatePopupMenu()) {
+        for (int i = 0; i < 4; ++i)
+            AppendMenuAW(copyAs, 0, IDM_COPY_HEX + i, GetModuleText(IDS_MENU_COPY_HEX + i));
+        AppendMenuAW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(copyAs), GetModuleText(IDS_MENU_COPY_AS));
+    }
 }
 
 void CCltPiker::ShowSizeModeCaption()

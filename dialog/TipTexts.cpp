@@ -16,12 +16,16 @@ void FormatColorTip(CRGBA color, jx_STRING& text)
     text.Add(buffer);
 }
 
-jx_STRING SwatchTipText(const CAColorName& names, CRGBA color, const char16_t* hint)
+jx_STRING SwatchTipText(const CAColorName& names, CRGBA color, const char16_t* hint, const char16_t* extraLine)
 {
     jx_STRING text;
     if (names.GetColorNames(color.value, text))
         text.Add(u"\r\n");
     FormatColorTip(color, text);
+    if (extraLine) {
+        text.Add(u"\r\n");
+        text.Add(extraLine);
+    }
     if (hint) {
         text.Add(u"\r\n\r\n");
         text.Add(hint);

@@ -10,6 +10,8 @@
 void FormatColorTip(CRGBA color, jx_STRING& text);
 
 // The color's names (each on its line) when the table knows any, then its
-// numbers, then an empty line and `hint` when one is given. The color is
-// looked up with its whole word, alpha included.
-jx_STRING SwatchTipText(const CAColorName& names, CRGBA color, const char16_t* hint);
+// numbers and `extraLine` when one is given, then an empty line and `hint`
+// when one is given. The color is looked up with its whole word, alpha
+// included.
+jx_STRING SwatchTipText(const CAColorName& names, CRGBA color, const char16_t* hint,
+                        const char16_t* extraLine = nullptr);

@@ -2,7 +2,8 @@
 # Saves screenshots of the picker dialog as the viewer opens it, on a private
 # X display, into build/screenshots/: each of the six field modes in full
 # size, compact mode, with alpha, each background mode, the smallest and a
-# 1920 x 1080 window in both size modes, a swatch's tooltip, the shelf's
+# 1920 x 1080 window in both size modes, a swatch's tooltip (also with the
+# contrast shown), the shelf's
 # marks, the shelf scrolled, a gradient drag on it, a pick from the screen,
 # the palette menu open and the load dialog. Each case sets the picker's
 # settings in a private Wine prefix before the viewer starts, and starts with
@@ -128,6 +129,10 @@ shot minimum-compact 1 3 1 1 1 none
 shot large-full 0 3 1 1920 1080 none --alpha
 shot large-compact 1 0 1 1920 1080 none
 shot swatch-tooltip 0 3 1 0 0 swatch
+# "Show contrast" on: the tip tells the contrast of current and original.
+setting showContrast 1
+shot contrast-tooltip 0 3 1 0 0 swatch
+setting showContrast 0
 # The viewer's color is the palette's red: its cell is framed by the marks.
 wine reg add 'HKCU\Software\Plexa\{6B2F7C31-4D0E-4A8B-9C55-2E7D91A4F0C3}' /v color /t REG_DWORD /d 255 /f >/dev/null 2>&1
 shot shelf-marks 0 3 1 0 0 none

@@ -4,6 +4,7 @@
 // and the pixels it painted.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
 
@@ -232,6 +233,109 @@ TEST_F(PickerDialog, TheSizeModeButtonCutsAndRestoresTheRightPart)
         EXPECT_GT(full.right - full.left, compact.right - compact.left + 100);
         EXPECT_EQ(full.left, compact.left);
         EXPECT_EQ(Text(dialog, IDC_SIZE_MODE), u"<");
+    });
+}
+
+namespace {
+
+std::u16string ClipboardText()
+{
+    std::u16string text;
+    if (!OpenClipboard(nullptr))
+        return u"(no clipboard)";
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* units = static_cast<const char16_t*>(GlobalLock(data))) {
+            text = units;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void SetClipboardText(const char16_t* text)
+{
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    const std::size_t bytes = (std::char_traits<char16_t>::length(text) + 1) * sizeof(char16_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), text, bytes);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+// Ctrl+C pressed in the dialog, as its modal loop hands the key over.
+void PressControlC(HWND focus)
+{
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    const BYTE control = keys[VK_CONTROL];
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    MSG message{focus, WM_KEYDOWN, 'C', 0, 0, {}};
+    if (!CallMsgFilterW(&message, MSGF_DIALOGBOX))
+        DispatchMessageW(&message);
+    keys[VK_CONTROL] = control;
+    SetKeyboardState(keys);
+}
+
+bool IsChecked(HWND dialog, UINT command)
+{
+    HMENU menu = GetSystemMenu(dialog, FALSE);
+    SendMessageW(dialog, WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
+    return (GetMenuState(menu, command, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+} // namespace
+
+TEST_F(PickerDialog, TheColorIsCopiedAsTextFromTheSystemMenuAndWithControlC)
+{
+    Run(0x80E0A040u, kPickerAlpha, [&](HWND dialog) {
+        SendMessageW(dialog, WM_SYSCOMMAND, IDM_COPY_CSS, 0);
+        EXPECT_EQ(ClipboardText(), u"rgb(64 160 224 / 0.50)");
+        SendMessageW(dialog, WM_SYSCOMMAND, IDM_COPY_FLOAT, 0);
+        EXPECT_EQ(ClipboardText(), u"0.251, 0.627, 0.878, 0.502");
+        SendMessageW(dialog, WM_SYSCOMMAND, IDM_COPY_LINEAR, 0);
+        EXPECT_EQ(ClipboardText(), u"0.051, 0.352, 0.745, 0.502");
+        // Ctrl+C copies hex wherever the focus is but in an edit field,
+        // where it copies the field's selection as ever.
+        SetClipboardText(u"before");
+        SetFocus(GetDlgItem(dialog, IDC_HEX_FIELD));
+        PressControlC(GetFocus());
+        EXPECT_NE(ClipboardText(), u"#40A0E080");
+        SetFocus(GetDlgItem(dialog, IDC_MODE_RED));
+        PressControlC(GetFocus());
+        EXPECT_EQ(ClipboardText(), u"#40A0E080");
+    });
+    Run(0x00E0A040u, 0, [&](HWND dialog) {
+        SendMessageW(dialog, WM_SYSCOMMAND, IDM_COPY_HEX, 0);
+        EXPECT_EQ(ClipboardText(), u"#40A0E0") << "no alpha byte without the alpha channel";
+    });
+}
+
+TEST_F(PickerDialog, ShowContrastAddsTheRatioToBothSwatchTipsAndIsRemembered)
+{
+    Run(0x00FFFFFF, 0, [&](HWND dialog) {
+        EXPECT_FALSE(IsChecked(dialog, IDM_SHOW_CONTRAST)) << "off at first";
+        EXPECT_EQ(ToolText(TooltipOf(dialog), dialog, IDC_CURRENT_SWATCH).find(u"Contrast"), std::u16string::npos);
+        SendMessageW(dialog, WM_SYSCOMMAND, IDM_SHOW_CONTRAST, 0);
+        EXPECT_TRUE(IsChecked(dialog, IDM_SHOW_CONTRAST));
+        Type(dialog, IDC_HEX_FIELD, L"777777");
+        SetFocus(GetDlgItem(dialog, IDC_HEX_FIELD));
+        SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+        for (const int swatch : {IDC_CURRENT_SWATCH, IDC_ORIGINAL_SWATCH}) {
+            const std::u16string tip = ToolText(TooltipOf(dialog), dialog, swatch);
+            EXPECT_NE(tip.find(u"\r\nContrast 4.47:1, AA Large"), std::u16string::npos)
+                << "swatch " << swatch << ": " << std::string(tip.begin(), tip.end());
+        }
+        EXPECT_NE(ToolText(TooltipOf(dialog), dialog, IDC_CURRENT_SWATCH).find(u"Hex=777777\r\nContrast"),
+                  std::u16string::npos);
+    });
+    Run(0x00000000, 0, [&](HWND dialog) {
+        EXPECT_TRUE(IsChecked(dialog, IDM_SHOW_CONTRAST)) << "kept in the settings";
+        EXPECT_NE(ToolText(TooltipOf(dialog), dialog, IDC_ORIGINAL_SWATCH).find(u"Contrast 1.00:1"),
+                  std::u16string::npos);
     });
 }
 

@@ -193,6 +193,11 @@ TEST_F(ShelfGestures, TheSlotUnderThePointerIsNamedInATrackingTooltip)
                   u"Left mouse button + Ctrl\nor Right mouse button to reset current slot");
         Mouse(dialog, WM_MOUSEMOVE, Cell(dialog, 40));
         EXPECT_EQ(ToolText(TooltipOf(dialog), dialog, IDC_SHELF).substr(0, 10), u"Empty slot");
+        // With the contrast shown, a filled slot's tip tells it against the current color.
+        SendMessageW(dialog, WM_SYSCOMMAND, IDM_SHOW_CONTRAST, 0);
+        Mouse(dialog, WM_MOUSEMOVE, Cell(dialog, 0));
+        EXPECT_EQ(ToolText(TooltipOf(dialog), dialog, IDC_SHELF).substr(0, 50),
+                  u"Red\r\nRGB(255,0,0)\r\nHex=FF0000\r\nContrast 1.58:1\r\n\r\n");
         Mouse(dialog, WM_MOUSEMOVE, {1, 1});
         EXPECT_NE(GetCapture(), dialog);
     });

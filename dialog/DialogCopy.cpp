@@ -1,0 +1,84 @@
+// The current color copied as text: the system menu's "Copy color as"
+// commands and Ctrl+C (hex) outside the edit fields.
+#include <cstring>
+
+#include "common/NoThrowBoundary.h"
+#include "dialog/CltPiker.h"
+#include "dialog/ColorValueTexts.h"
+#include "dialog/CopyShortcut.h"
+#include "dialog/DialogItems.h"
+
+namespace {
+
+// The one shortcut of the picker dialog this thread runs (one at a time).
+thread_local CopyShortcut* activeShortcut = nullptr;
+
+// Unicode text on the clipboard in place of what was there; nothing when
+// the clipboard cannot be had.
+void PutOnClipboard(HWND owner, const std::u16string& text)
+{
+    const std::size_t bytes = (text.size() + 1) * sizeof(char16_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!memory)
+        return;
+    if (void* target = GlobalLock(memory)) {
+        std::memcpy(target, text.c_str(), bytes);
+        GlobalUnlock(memory);
+    }
+    if (!OpenClipboard(owner)) {
+        GlobalFree(memory);
+        return;
+    }
+    EmptyClipboard();
+    // The clipboard owns the memory once it takes it.
+    if (!SetClipboardData(CF_UNICODETEXT, memory))
+        GlobalFree(memory);
+    CloseClipboard();
+}
+
+} // namespace
+
+void CCltPiker::CopyColor(int format)
+{
+    PutOnClipboard(hDlg, CopyText(static_cast<CopyFormat>(format), color.currentColor, color.alphaEnabled));
+}
+
+CopyShortcut::~CopyShortcut()
+{
+    if (hook)
+        UnhookWindowsHookEx(hook);
+    if (activeShortcut == this)
+        activeShortcut = nullptr;
+}
+
+void CopyShortcut::Start(HWND window, std::function<void()> action)
+{
+    dialog = window;
+    copy = std::move(action);
+    if (!hook)
+        hook = SetWindowsHookExW(WH_MSGFILTER, FilterMessage, nullptr, GetCurrentThreadId());
+    activeShortcut = this;
+}
+
+bool CopyShortcut::Handles(const MSG& message) const
+{
+    if (message.message != WM_KEYDOWN || message.wParam != 'C' || GetKeyState(VK_CONTROL) >= 0 ||
+        GetKeyState(VK_MENU) < 0)
+        return false;
+    if (message.hwnd != dialog && !IsChild(dialog, message.hwnd))
+        return false;
+    // In an edit field Ctrl+C copies the field's selection, as always.
+    if (IsEditWindow(GetFocus()))
+        return false;
+    copy();
+    return true;
+}
+
+LRESULT CALLBACK CopyShortcut::FilterMessage(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    const bool handled = CallWithoutThrowing(false, [&] {
+        return code == MSGF_DIALOGBOX && activeShortcut && message && activeShortcut->Handles(*message);
+    });
+    return handled ? TRUE : CallNextHookEx(nullptr, code, wParam, lParam);
+}
