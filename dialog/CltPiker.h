@@ -15,7 +15,7 @@
 #include "color/Controls.h"
 #include "color/LayoutBridge.h"
 #include "common/GdiOwners.h"
-#include "dialog/CopyShortcut.h"
+#include "dialog/DialogKeyFilter.h"
 #include "palette/ColorNameTable.h"
 #include "palette/PaletteCatalogEntries.h"
 #include "palette/PaletteShelf.h"
@@ -105,6 +105,12 @@ public:
     std::u16string ContrastText(CRGBA a, CRGBA b) const;
     // Puts the current color on the clipboard as text (format: a CopyFormat).
     void CopyColor(int format);
+    // A key message to the dialog before its controls see it; true when it
+    // was taken.
+    bool OnFilteredKey(const MSG& message);
+    // While picking: the arrows move the pointer a pixel (Shift: ten), Enter
+    // takes the color as a release would, Ctrl and Shift resample.
+    bool OnPickingKey(const MSG& message);
     void SetToolText(int id, const char16_t* text);
     // Shows or hides the shelf's tooltip that follows the pointer.
     void TrackShelfTip(bool on);
@@ -193,7 +199,7 @@ public:
     bool helpToolTip = true;
     // The swatch and shelf tips show the contrast of two colors.
     bool showContrast = false;
-    CopyShortcut copyShortcut;
+    DialogKeyFilter keyFilter;
     COLORREF gridColor1 = 0x00FFFFFF;
     COLORREF gridColor2 = 0x00F8E0CC;
     int gridMode = 1;

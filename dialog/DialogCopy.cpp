@@ -1,17 +1,18 @@
-// The current color copied as text: the system menu's "Copy color as"
-// commands and Ctrl+C (hex) outside the edit fields.
+// The current color copied as text (the system menu's "Copy color as"
+// commands and Ctrl+C outside the edit fields), and the filter that sees the
+// dialog's keys before its controls.
 #include <cstring>
 
 #include "common/NoThrowBoundary.h"
 #include "dialog/CltPiker.h"
 #include "dialog/ColorValueTexts.h"
-#include "dialog/CopyShortcut.h"
+#include "dialog/DialogKeyFilter.h"
 #include "dialog/DialogItems.h"
 
 namespace {
 
-// The one shortcut of the picker dialog this thread runs (one at a time).
-thread_local CopyShortcut* activeShortcut = nullptr;
+// The filter of the picker dialog this thread runs (one at a time).
+thread_local DialogKeyFilter* activeFilter = nullptr;
 
 // Unicode text on the clipboard in place of what was there; nothing when
 // the clipboard cannot be had.
@@ -43,42 +44,49 @@ void CCltPiker::CopyColor(int format)
     PutOnClipboard(hDlg, CopyText(static_cast<CopyFormat>(format), color.currentColor, color.alphaEnabled));
 }
 
-CopyShortcut::~CopyShortcut()
+bool CCltPiker::OnFilteredKey(const MSG& message)
+{
+    if (picking)
+        return OnPickingKey(message);
+    // In an edit field Ctrl+C copies the field's selection, as always.
+    if (message.message == WM_KEYDOWN && message.wParam == 'C' && GetKeyState(VK_CONTROL) < 0 &&
+        GetKeyState(VK_MENU) >= 0 && !IsEditWindow(GetFocus())) {
+        CopyColor(static_cast<int>(CopyFormat::Hex));
+        return true;
+    }
+    return false;
+}
+
+DialogKeyFilter::~DialogKeyFilter()
 {
     if (hook)
         UnhookWindowsHookEx(hook);
-    if (activeShortcut == this)
-        activeShortcut = nullptr;
+    if (activeFilter == this)
+        activeFilter = nullptr;
 }
 
-void CopyShortcut::Start(HWND window, std::function<void()> action)
+void DialogKeyFilter::Start(HWND window, std::function<bool(const MSG&)> handler)
 {
     dialog = window;
-    copy = std::move(action);
+    handle = std::move(handler);
     if (!hook)
         hook = SetWindowsHookExW(WH_MSGFILTER, FilterMessage, nullptr, GetCurrentThreadId());
-    activeShortcut = this;
+    activeFilter = this;
 }
 
-bool CopyShortcut::Handles(const MSG& message) const
+bool DialogKeyFilter::Handles(const MSG& message) const
 {
-    if (message.message != WM_KEYDOWN || message.wParam != 'C' || GetKeyState(VK_CONTROL) >= 0 ||
-        GetKeyState(VK_MENU) < 0)
+    if (message.message != WM_KEYDOWN && message.message != WM_KEYUP)
         return false;
     if (message.hwnd != dialog && !IsChild(dialog, message.hwnd))
         return false;
-    // In an edit field Ctrl+C copies the field's selection, as always.
-    if (IsEditWindow(GetFocus()))
-        return false;
-    copy();
-    return true;
+    return handle(message);
 }
 
-LRESULT CALLBACK CopyShortcut::FilterMessage(int code, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK DialogKeyFilter::FilterMessage(int code, WPARAM wParam, LPARAM lParam)
 {
     const auto* message = reinterpret_cast<const MSG*>(lParam);
-    const bool handled = CallWithoutThrowing(false, [&] {
-        return code == MSGF_DIALOGBOX && activeShortcut && message && activeShortcut->Handles(*message);
-    });
+    const bool handled = CallWithoutThrowing(
+        false, [&] { return code == MSGF_DIALOGBOX && activeFilter && message && activeFilter->Handles(*message); });
     return handled ? TRUE : CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -3,7 +3,10 @@
 // is released.
 #include "dialog/CltPiker.h"
 
+#include <vector>
+
 #include "common/GdiOwners.h"
+#include "dialog/SamplingArea.h"
 #include "module/ModuleState.h"
 #include "resources/ResourceIds.h"
 
@@ -59,5 +62,35 @@ CRGBA CCltPiker::SampleScreen(int x, int y) const
     const WindowDc screen(nullptr);
     // A point nobody can read (outside every monitor) gives CLR_INVALID,
     // all ones, which the setters take as white.
-    return CRGBA(GetPixel(screen.get(), point.x, point.y));
+    const int span = picking ? SampleSpan(GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0) : 1;
+    if (span == 1)
+        return CRGBA(GetPixel(screen.get(), point.x, point.y));
+    // The mean of the pixels around the hot spot that can be read.
+    std::vector<CRGBA> pixels;
+    for (int dy = -span / 2; dy <= span / 2; ++dy)
+        for (int dx = -span / 2; dx <= span / 2; ++dx)
+            if (const COLORREF pixel = GetPixel(screen.get(), point.x + dx, point.y + dy); pixel != CLR_INVALID)
+                pixels.push_back(CRGBA(pixel));
+    return MeanColor(pixels);
+}
+
+bool CCltPiker::OnPickingKey(const MSG& message)
+{
+    const auto key = static_cast<int>(message.wParam);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (message.message == WM_KEYDOWN && (key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN)) {
+        const int step = GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
+        cursor.x += key == VK_LEFT ? -step : key == VK_RIGHT ? step : 0;
+        cursor.y += key == VK_UP ? -step : key == VK_DOWN ? step : 0;
+        SetCursorPos(cursor.x, cursor.y);
+    } else if (key != VK_RETURN && key != VK_CONTROL && key != VK_SHIFT) {
+        return false;
+    }
+    ScreenToClient(hDlg, &cursor);
+    if (message.message == WM_KEYDOWN && key == VK_RETURN)
+        OnLeftButtonUp(0, cursor.x, cursor.y);
+    else
+        SetColor(SampleScreen(cursor.x, cursor.y));
+    return true;
 }

@@ -1,7 +1,6 @@
 // WM_INITDIALOG: the picker dialog's start-up sequence, and the settings it
 // loads on the way.
 #include "dialog/CltPiker.h"
-#include "dialog/ColorValueTexts.h"
 #include "dialog/DialogItems.h"
 #include "plexa/jx_CORE.h"
 #include "plexa/jx_GUID.h"
@@ -106,7 +105,7 @@ INT_PTR CCltPiker::OnInitDialog(HWND dialog)
     PlaceWindow();
     ShowSizeModeCaption();
     timerId = SetTimer(dialog, IDT_BLINK, kPickerTimerMilliseconds, nullptr);
-    copyShortcut.Start(dialog, [this] { CopyColor(static_cast<int>(CopyFormat::Hex)); });
+    keyFilter.Start(dialog, [this](const MSG& message) { return OnFilteredKey(message); });
     return TRUE;
 }
 

@@ -5,6 +5,8 @@
 // eyedropper dragged over a window of a known color.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "dialog/PickerSettings.h"
 #include "resources/ResourceIds.h"
 #include "tests/windows/TestHost.h"
@@ -159,6 +161,80 @@ TEST_F(ShelfGestures, TheEyedropperSamplesTheScreenAndEscapeOrItsOwnPictureCance
     DestroyWindow(red);
     UnregisterClassW(windowClass.lpszClassName, windowClass.hInstance);
     DeleteObject(brush);
+}
+
+namespace {
+
+// A key pressed while the dialog's modal loop runs, with the keyboard's
+// Control and Shift as given: the loop hands it to its message filter first.
+void Press(HWND focus, UINT key, bool control = false, bool shift = false)
+{
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    BYTE saved[256];
+    std::memcpy(saved, keys, sizeof keys);
+    keys[VK_CONTROL] = control ? 0x80 : 0;
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    MSG message{focus, WM_KEYDOWN, key, 0, 0, {}};
+    if (!CallMsgFilterW(&message, MSGF_DIALOGBOX))
+        DispatchMessageW(&message);
+    SetKeyboardState(saved);
+}
+
+} // namespace
+
+TEST_F(ShelfGestures, APickIsAimedWithTheArrowsAveragedWithCtrlAndTakenWithEnter)
+{
+    // A window of black and white pixels in turn, like a chess board.
+    const WORD rows[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
+    HBITMAP pattern = CreateBitmap(8, 8, 1, 1, rows);
+    HBRUSH brush = CreatePatternBrush(pattern);
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hbrBackground = brush;
+    windowClass.lpszClassName = L"PlexaTestCheckerWindow";
+    RegisterClassW(&windowClass);
+    HWND board = CreateWindowExW(WS_EX_TOPMOST, windowClass.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 100, 100, 60, 60,
+                                 nullptr, nullptr, windowClass.hInstance, nullptr);
+    UpdateWindow(board);
+    GdiFlush();
+    Run(kOrange, 0, [&](HWND dialog) {
+        const RECT icon = ChildRect(dialog, IDC_EYEDROPPER);
+        Mouse(dialog, WM_LBUTTONDOWN, {(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2}, MK_LBUTTON);
+        SetCursorPos(130, 130);
+        POINT at{130, 130};
+        ScreenToClient(dialog, &at);
+        Mouse(dialog, WM_MOUSEMOVE, at, MK_LBUTTON);
+        const std::uint32_t first = LastMessage();
+        ASSERT_TRUE(first == 0 || first == 0x00FFFFFF) << std::hex << first;
+        const std::uint32_t other = first ^ 0x00FFFFFF;
+        HWND focus = GetFocus();
+        Press(focus, VK_RIGHT);
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        EXPECT_EQ(cursor.x, 131);
+        EXPECT_EQ(LastMessage(), other) << "one pixel on: the other color";
+        Press(focus, VK_DOWN, false, true);
+        GetCursorPos(&cursor);
+        EXPECT_EQ(cursor.y, 140);
+        EXPECT_EQ(LastMessage(), other) << "ten down: the same color again";
+        // Averaged around a pixel of `other`: of 3 x 3, five are `other`.
+        const std::uint32_t three = other ? 0x008E8E8E : 0x00717171;
+        const std::uint32_t five = other ? 0x00858585 : 0x007A7A7A;
+        Press(focus, VK_CONTROL, true);
+        EXPECT_EQ(LastMessage(), three);
+        Press(focus, VK_SHIFT, true, true);
+        EXPECT_EQ(LastMessage(), five);
+        Press(focus, VK_RETURN, true, true);
+        EXPECT_NE(GetCapture(), dialog) << "Enter ends the pick";
+        EXPECT_EQ(LastMessage(), five) << "with the color it showed";
+    });
+    DestroyWindow(board);
+    UnregisterClassW(windowClass.lpszClassName, windowClass.hInstance);
+    DeleteObject(brush);
+    DeleteObject(pattern);
 }
 
 TEST_F(ShelfGestures, LosingTheMouseMidGestureEndsItWithoutAChange)
