@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "common/GdiOwners.h"
 #include "dialog/PickerSettings.h"
 #include "resources/ResourceIds.h"
 #include "tests/windows/TestHost.h"
@@ -31,6 +32,37 @@ POINT Cell(HWND dialog, int i)
     return {shelf.left + static_cast<int>((i % 12 + 0.5f) * cellWidth),
             shelf.top + (i / 12) * cellHeight + cellHeight / 2};
 }
+
+// A top-most window on the screen filled with a brush (which it then owns),
+// gone at the end.
+class ScreenPatch {
+public:
+    ScreenPatch(HBRUSH brush, const wchar_t* className, int left, int top, int size) : brush(brush)
+    {
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hbrBackground = brush;
+        windowClass.lpszClassName = className;
+        RegisterClassW(&windowClass);
+        window = CreateWindowExW(WS_EX_TOPMOST, className, L"", WS_POPUP | WS_VISIBLE, left, top, size, size, nullptr,
+                                 nullptr, windowClass.hInstance, nullptr);
+        UpdateWindow(window);
+        GdiFlush();
+    }
+    ScreenPatch(const ScreenPatch&) = delete;
+    ScreenPatch& operator=(const ScreenPatch&) = delete;
+    ~ScreenPatch()
+    {
+        DestroyWindow(window);
+        UnregisterClassW(windowClass.lpszClassName, windowClass.hInstance);
+        DeleteObject(brush);
+    }
+
+private:
+    HBRUSH brush;
+    WNDCLASSW windowClass{};
+    HWND window = nullptr;
+};
 
 } // namespace
 
@@ -121,17 +153,7 @@ TEST_F(ShelfGestures, TheSlotCommandsStoreIntoTheFirstEmptySlot)
 TEST_F(ShelfGestures, TheEyedropperSamplesTheScreenAndEscapeOrItsOwnPictureCancels)
 {
     // A window of a known color somewhere on the screen.
-    HBRUSH brush = CreateSolidBrush(RGB(255, 0, 0));
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hbrBackground = brush;
-    windowClass.lpszClassName = L"PlexaTestRedWindow";
-    RegisterClassW(&windowClass);
-    HWND red = CreateWindowExW(WS_EX_TOPMOST, windowClass.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 20, 20, 60, 60,
-                               nullptr, nullptr, windowClass.hInstance, nullptr);
-    UpdateWindow(red);
-    GdiFlush();
+    const ScreenPatch red(CreateSolidBrush(RGB(255, 0, 0)), L"PlexaTestRedWindow", 20, 20, 60);
     Run(kOrange, 0, [&](HWND dialog) {
         const RECT icon = ChildRect(dialog, IDC_EYEDROPPER);
         const POINT onIcon{(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2};
@@ -158,9 +180,6 @@ TEST_F(ShelfGestures, TheEyedropperSamplesTheScreenAndEscapeOrItsOwnPictureCance
         Mouse(dialog, WM_LBUTTONUP, onIcon);
         EXPECT_EQ(LastMessage(), kRed) << "released on its picture: the color before";
     });
-    DestroyWindow(red);
-    UnregisterClassW(windowClass.lpszClassName, windowClass.hInstance);
-    DeleteObject(brush);
 }
 
 namespace {
@@ -188,18 +207,8 @@ TEST_F(ShelfGestures, APickIsAimedWithTheArrowsAveragedWithCtrlAndTakenWithEnter
 {
     // A window of black and white pixels in turn, like a chess board.
     const WORD rows[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
-    HBITMAP pattern = CreateBitmap(8, 8, 1, 1, rows);
-    HBRUSH brush = CreatePatternBrush(pattern);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hbrBackground = brush;
-    windowClass.lpszClassName = L"PlexaTestCheckerWindow";
-    RegisterClassW(&windowClass);
-    HWND board = CreateWindowExW(WS_EX_TOPMOST, windowClass.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 100, 100, 60, 60,
-                                 nullptr, nullptr, windowClass.hInstance, nullptr);
-    UpdateWindow(board);
-    GdiFlush();
+    const GdiObject<HBITMAP> pattern(CreateBitmap(8, 8, 1, 1, rows));
+    const ScreenPatch board(CreatePatternBrush(pattern.get()), L"PlexaTestCheckerWindow", 100, 100, 60);
     Run(kOrange, 0, [&](HWND dialog) {
         const RECT icon = ChildRect(dialog, IDC_EYEDROPPER);
         Mouse(dialog, WM_LBUTTONDOWN, {(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2}, MK_LBUTTON);
@@ -231,10 +240,6 @@ TEST_F(ShelfGestures, APickIsAimedWithTheArrowsAveragedWithCtrlAndTakenWithEnter
         EXPECT_NE(GetCapture(), dialog) << "Enter ends the pick";
         EXPECT_EQ(LastMessage(), five) << "with the color it showed";
     });
-    DestroyWindow(board);
-    UnregisterClassW(windowClass.lpszClassName, windowClass.hInstance);
-    DeleteObject(brush);
-    DeleteObject(pattern);
 }
 
 TEST_F(ShelfGestures, LosingTheMouseMidGestureEndsItWithoutAChange)
