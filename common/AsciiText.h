@@ -2,6 +2,7 @@
 // host library and the module compare, in narrow or UTF-16 text.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 template <typename Char> Char ToLowerAscii(Char c)
@@ -35,3 +36,6 @@ template <typename Char> int HexDigitValue(Char c)
         return c - 'A' + 10;
     return -1;
 }
+
+// ASCII text (a number printed, say) as UTF-16.
+inline std::u16string WidenAscii(std::string_view text) { return std::u16string(text.begin(), text.end()); }

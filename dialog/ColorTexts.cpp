@@ -4,22 +4,11 @@
 #include <climits>
 #include <cstdio>
 
+#include "common/AsciiText.h"
+
 namespace {
 
 bool IsSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f'; }
-
-int HexDigit(char16_t c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
-}
-
-std::u16string Widen(const char* text) { return std::u16string(text, text + std::char_traits<char>::length(text)); }
 
 // Reads "%d" at p; false (p unchanged) when no digit follows the white space
 // and sign.
@@ -58,8 +47,8 @@ bool ReadHexPair(const char16_t*& p, std::uint8_t& byte)
     }
     int value = 0;
     int digits = 0;
-    for (; digits < width && HexDigit(*q) >= 0; ++q, ++digits)
-        value = value * 16 + HexDigit(*q);
+    for (; digits < width && HexDigitValue(*q) >= 0; ++q, ++digits)
+        value = value * 16 + HexDigitValue(*q);
     if (digits == 0)
         return false;
     byte = static_cast<std::uint8_t>(negative ? -value : value);
@@ -71,20 +60,20 @@ std::uint8_t ToByte(int value) { return static_cast<std::uint8_t>(std::clamp(val
 
 } // namespace
 
-std::u16string DecimalText(int value) { return Widen(std::to_string(value).c_str()); }
+std::u16string DecimalText(int value) { return WidenAscii(std::to_string(value)); }
 
 std::u16string HexText(CRGBA color)
 {
     char text[8];
     std::snprintf(text, sizeof text, "%02x%02x%02x", color.Red(), color.Green(), color.Blue());
-    return Widen(text);
+    return WidenAscii(text);
 }
 
 std::u16string RgbText(CRGBA color)
 {
     char text[16];
     std::snprintf(text, sizeof text, "%d,%d,%d", color.Red(), color.Green(), color.Blue());
-    return Widen(text);
+    return WidenAscii(text);
 }
 
 int ParseFieldNumber(const char16_t* text)

@@ -4,13 +4,12 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/AsciiText.h"
 #include "plexa/TextHelpers.h"
 
 namespace {
 
 constexpr int kLineUnits = 128;
-
-std::u16string Widen(const char* text) { return std::u16string(text, text + std::char_traits<char>::length(text)); }
 
 double Luminance(CRGBA c)
 {
@@ -26,7 +25,7 @@ std::u16string Decimals(const double* values, int count)
         std::snprintf(number, sizeof number, "%.3f", values[i]);
         text += (i ? ", " : "") + std::string(number);
     }
-    return Widen(text.c_str());
+    return WidenAscii(text);
 }
 
 } // namespace
@@ -53,7 +52,7 @@ std::u16string ContrastLine(CRGBA a, CRGBA b, const ContrastWords& words)
     char ratio[16];
     std::snprintf(ratio, sizeof ratio, "%d.%02d", hundredths / 100, hundredths % 100);
     char16_t line[kLineUnits];
-    jxsprintf(line, kLineUnits, words.format, Widen(ratio).c_str());
+    jxsprintf(line, kLineUnits, words.format, WidenAscii(ratio).c_str());
     std::u16string text = line;
     const char16_t* verdict = hundredths >= 700   ? words.aaa
                               : hundredths >= 450 ? words.aa
@@ -74,12 +73,12 @@ std::u16string CopyText(CopyFormat format, CRGBA color, bool withAlpha)
         std::snprintf(text, sizeof text, "#%02X%02X%02X", bytes[0], bytes[1], bytes[2]);
         if (withAlpha)
             std::snprintf(text + 7, sizeof text - 7, "%02X", bytes[3]);
-        return Widen(text);
+        return WidenAscii(text);
     case CopyFormat::Css:
         std::snprintf(text, sizeof text, "rgb(%d %d %d", bytes[0], bytes[1], bytes[2]);
         if (withAlpha)
             std::snprintf(text + std::char_traits<char>::length(text), 16, " / %.2f", bytes[3] / 255.0);
-        return Widen(text) + u")";
+        return WidenAscii(text) + u")";
     case CopyFormat::FloatSrgb: {
         double values[4];
         for (int i = 0; i < count; ++i)
