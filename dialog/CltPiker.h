@@ -101,7 +101,8 @@ public:
     void CreateTooltips();
     // The tip of the Original (IDC_ORIGINAL_SWATCH) or Current swatch.
     void UpdateSwatchTip(int swatch);
-    // The contrast line of two colors, in the module's words.
+    // The contrast line of two colors, in the module's words, while the
+    // tips show contrast; empty otherwise.
     std::u16string ContrastText(CRGBA a, CRGBA b) const;
     // Puts the current color on the clipboard as text (format: a CopyFormat).
     void CopyColor(int format);

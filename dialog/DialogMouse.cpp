@@ -185,11 +185,9 @@ void CCltPiker::UpdateShelfTip(bool overSlot, int hovered, int x, int y)
             const std::uint32_t value = shelf.model.slots.At(hovered);
             jx_STRING text;
             if (value != EMPTY_SLOT) {
-                const std::u16string contrast =
-                    showContrast ? ContrastText(CRGBA(value), color.currentColor) : std::u16string();
                 text =
                     SwatchTipText(colorNames, CRGBA(value), helpToolTip ? GetModuleText(IDS_TIP_FILLED_SLOT) : nullptr,
-                                  showContrast ? contrast.c_str() : nullptr);
+                                  ContrastText(CRGBA(value), color.currentColor));
             } else {
                 text.Set(GetModuleText(IDS_TIP_EMPTY_SLOT));
                 if (helpToolTip) {

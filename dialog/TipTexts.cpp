@@ -16,15 +16,15 @@ void FormatColorTip(CRGBA color, jx_STRING& text)
     text.Add(buffer);
 }
 
-jx_STRING SwatchTipText(const CAColorName& names, CRGBA color, const char16_t* hint, const char16_t* extraLine)
+jx_STRING SwatchTipText(const CAColorName& names, CRGBA color, const char16_t* hint, const std::u16string& extraLine)
 {
     jx_STRING text;
     if (names.GetColorNames(color.value, text))
         text.Add(u"\r\n");
     FormatColorTip(color, text);
-    if (extraLine) {
+    if (!extraLine.empty()) {
         text.Add(u"\r\n");
-        text.Add(extraLine);
+        text.Add(extraLine.c_str());
     }
     if (hint) {
         text.Add(u"\r\n\r\n");

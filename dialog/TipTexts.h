@@ -2,6 +2,8 @@
 // swatch with the color's names first and a usage hint last.
 #pragma once
 
+#include <string>
+
 #include "color/ColorTypes.h"
 #include "palette/ColorNameTable.h"
 #include "plexa/jx_STRING.h"
@@ -10,8 +12,8 @@
 void FormatColorTip(CRGBA color, jx_STRING& text);
 
 // The color's names (each on its line) when the table knows any, then its
-// numbers and `extraLine` when one is given, then an empty line and `hint`
-// when one is given. The color is looked up with its whole word, alpha
-// included.
+// numbers and `extraLine` when it is not empty, then an empty line and
+// `hint` when one is given. The color is looked up with its whole word,
+// alpha included.
 jx_STRING SwatchTipText(const CAColorName& names, CRGBA color, const char16_t* hint,
-                        const char16_t* extraLine = nullptr);
+                        const std::u16string& extraLine = {});

@@ -117,13 +117,15 @@ void CCltPiker::UpdateSwatchTip(int swatch)
     const bool original = swatch == IDC_ORIGINAL_SWATCH;
     const CRGBA shown = original ? CRGBA(request.word[kPickerColor]) : color.currentColor;
     const char16_t* hint = helpToolTip ? GetModuleText(original ? IDS_TIP_ORIGINAL : IDS_TIP_CURRENT) : nullptr;
-    const std::u16string contrast =
-        showContrast ? ContrastText(color.currentColor, CRGBA(request.word[kPickerColor])) : std::u16string();
-    SetToolText(swatch, SwatchTipText(colorNames, shown, hint, showContrast ? contrast.c_str() : nullptr).GetBuffer());
+    SetToolText(swatch, SwatchTipText(colorNames, shown, hint,
+                                      ContrastText(color.currentColor, CRGBA(request.word[kPickerColor])))
+                            .GetBuffer());
 }
 
 std::u16string CCltPiker::ContrastText(CRGBA a, CRGBA b) const
 {
+    if (!showContrast)
+        return {};
     const ContrastWords words{GetModuleText(IDS_CONTRAST), GetModuleText(IDS_CONTRAST_AA_LARGE),
                               GetModuleText(IDS_CONTRAST_AA), GetModuleText(IDS_CONTRAST_AAA)};
     return ContrastLine(a, b, words);
