@@ -265,21 +265,6 @@ void SetClipboardText(const char16_t* text)
     CloseClipboard();
 }
 
-// Ctrl+C pressed in the dialog, as its modal loop hands the key over.
-void PressControlC(HWND focus)
-{
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    const BYTE control = keys[VK_CONTROL];
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    MSG message{focus, WM_KEYDOWN, 'C', 0, 0, {}};
-    if (!CallMsgFilterW(&message, MSGF_DIALOGBOX))
-        DispatchMessageW(&message);
-    keys[VK_CONTROL] = control;
-    SetKeyboardState(keys);
-}
-
 bool IsChecked(HWND dialog, UINT command)
 {
     HMENU menu = GetSystemMenu(dialog, FALSE);
@@ -302,10 +287,10 @@ TEST_F(PickerDialog, TheColorIsCopiedAsTextFromTheSystemMenuAndWithControlC)
         // where it copies the field's selection as ever.
         SetClipboardText(u"before");
         SetFocus(GetDlgItem(dialog, IDC_HEX_FIELD));
-        PressControlC(GetFocus());
+        Press(GetFocus(), 'C', true);
         EXPECT_NE(ClipboardText(), u"#40A0E080");
         SetFocus(GetDlgItem(dialog, IDC_MODE_RED));
-        PressControlC(GetFocus());
+        Press(GetFocus(), 'C', true);
         EXPECT_EQ(ClipboardText(), u"#40A0E080");
     });
     Run(0x00E0A040u, 0, [&](HWND dialog) {

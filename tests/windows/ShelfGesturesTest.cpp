@@ -5,8 +5,6 @@
 // eyedropper dragged over a window of a known color.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "common/GdiOwners.h"
 #include "dialog/PickerSettings.h"
 #include "resources/ResourceIds.h"
@@ -181,27 +179,6 @@ TEST_F(ShelfGestures, TheEyedropperSamplesTheScreenAndEscapeOrItsOwnPictureCance
         EXPECT_EQ(LastMessage(), kRed) << "released on its picture: the color before";
     });
 }
-
-namespace {
-
-// A key pressed while the dialog's modal loop runs, with the keyboard's
-// Control and Shift as given: the loop hands it to its message filter first.
-void Press(HWND focus, UINT key, bool control = false, bool shift = false)
-{
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    BYTE saved[256];
-    std::memcpy(saved, keys, sizeof keys);
-    keys[VK_CONTROL] = control ? 0x80 : 0;
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(keys);
-    MSG message{focus, WM_KEYDOWN, key, 0, 0, {}};
-    if (!CallMsgFilterW(&message, MSGF_DIALOGBOX))
-        DispatchMessageW(&message);
-    SetKeyboardState(saved);
-}
-
-} // namespace
 
 TEST_F(ShelfGestures, APickIsAimedWithTheArrowsAveragedWithCtrlAndTakenWithEnter)
 {

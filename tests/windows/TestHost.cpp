@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <cstring>
 #include <string>
 
 #include "plexa/Win32Text.h"
@@ -158,6 +159,21 @@ RECT ChildRect(HWND dialog, int id)
 void Mouse(HWND dialog, UINT message, POINT point, WPARAM keys)
 {
     SendMessageW(dialog, message, keys, MAKELPARAM(point.x, point.y));
+}
+
+void Press(HWND focus, UINT key, bool control, bool shift)
+{
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    BYTE saved[256];
+    std::memcpy(saved, keys, sizeof keys);
+    keys[VK_CONTROL] = control ? 0x80 : 0;
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    MSG message{focus, WM_KEYDOWN, key, 0, 0, {}};
+    if (!CallMsgFilterW(&message, MSGF_DIALOGBOX))
+        DispatchMessageW(&message);
+    SetKeyboardState(saved);
 }
 
 COLORREF PixelAt(HWND dialog, POINT point)

@@ -109,6 +109,9 @@ std::u16string WindowText(HWND window);
 RECT ChildRect(HWND dialog, int id);
 // A mouse message to the dialog at a point of its client area.
 void Mouse(HWND dialog, UINT message, POINT point, WPARAM keys = 0);
+// A key pressed while the dialog's modal loop runs, with the keyboard's
+// Control and Shift as given: the loop hands it to its message filter first.
+void Press(HWND focus, UINT key, bool control = false, bool shift = false);
 // The dialog's pixel at a point, once it has painted what was pending.
 COLORREF PixelAt(HWND dialog, POINT point);
 
