@@ -43,13 +43,16 @@ private:
     std::map<std::string, int> counts;
 };
 
+// The C0 controls and DEL: bytes a terminal acts on instead of showing.
+bool IsControlByte(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }
+
 // Text from a file or the command line made safe for a terminal: control
 // characters (an escape sequence planted in a name) show as '?'.
 std::string Printable(std::u16string_view text, std::size_t limit = std::string::npos)
 {
     std::string shown = Utf16ToUtf8(text.substr(0, std::min(limit, text.size())));
     for (char& c : shown)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+        if (IsControlByte(c))
             c = '?';
     if (limit < text.size())
         shown += "...";
@@ -167,7 +170,7 @@ std::string JsonString(std::u16string_view text)
         if (c == '"' || c == '\\') {
             json += '\\';
             json += c;
-        } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+        } else if (IsControlByte(c)) {
             char escaped[8];
             std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
             json += escaped;
