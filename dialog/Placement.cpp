@@ -76,3 +76,24 @@ WindowPlacement KeepOnAWorkArea(const WindowPlacement& window, const std::vector
     moved.top = std::max(nearest->top, std::min(window.top, nearest->bottom - window.height));
     return moved;
 }
+
+namespace {
+
+// The loupe's start along one direction: `gap` past the hot spot, or before
+// it where it would end past the monitor's end.
+int LoupeStart(int hotSpot, int size, int monitorStart, int monitorEnd)
+{
+    constexpr int gap = 15;
+    int start = hotSpot + gap;
+    if (start + size > monitorEnd)
+        start = hotSpot - gap - size;
+    return std::max(monitorStart, std::min(start, monitorEnd - size));
+}
+
+} // namespace
+
+WindowPlacement LoupePlace(int x, int y, int width, int height, const DesktopRect& monitor)
+{
+    return {LoupeStart(x, width, monitor.left, monitor.right), LoupeStart(y, height, monitor.top, monitor.bottom),
+            width, height};
+}

@@ -51,3 +51,9 @@ struct DesktopRect {
 // work area stays as placed, and so does every window when there are no
 // work areas to go by.
 WindowPlacement KeepOnAWorkArea(const WindowPlacement& window, const std::vector<DesktopRect>& workAreas);
+
+// Where the loupe of `width` x `height` goes beside the hot spot (x, y) on
+// `monitor`: 15 pixels right of it and below it, on the other side of it in
+// a direction where it would cross the monitor's edge, and kept within the
+// monitor all the same (its top left corner first, where it is too big).
+WindowPlacement LoupePlace(int x, int y, int width, int height, const DesktopRect& monitor);

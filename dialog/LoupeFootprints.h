@@ -1,0 +1,48 @@
+// Where the loupe has been, what it showed there and what was beneath it.
+//
+// Windows leaves a layered window out of what is read from the screen, but
+// not every system does, and one that moves a window may leave its picture
+// behind until the window beneath paints again. A pixel read inside a place
+// the loupe was, that is exactly what the loupe showed there, is taken as
+// the loupe's own and answered with what was beneath it. Where the screen
+// beneath really has that color, the answer is the same color read before,
+// so nothing is lost by the mistake.
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <vector>
+
+#include "color/ColorTypes.h"
+
+struct ScreenBox {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    bool Contains(int x, int y) const { return x >= left && x < left + width && y >= top && y < top + height; }
+};
+
+class LoupeFootprints {
+public:
+    // Places older than the last this many are forgotten: by then the
+    // windows beneath them have long painted again.
+    static constexpr std::size_t kKept = 32;
+
+    // The loupe now shows `shown` at `where`, over `beneath`: both row by
+    // row from the top left, width x height pixels (a footprint whose
+    // pictures are of another size is not kept).
+    void Add(const ScreenBox& where, std::vector<CRGBA> shown, std::vector<CRGBA> beneath);
+
+    // The screen pixel at (x, y) that was read as `read`, without the loupe.
+    CRGBA Beneath(int x, int y, CRGBA read) const;
+
+private:
+    struct Footprint {
+        ScreenBox where;
+        std::vector<CRGBA> shown;
+        std::vector<CRGBA> beneath;
+    };
+    std::deque<Footprint> footprints; // newest first
+};
