@@ -16,6 +16,7 @@
 #include "color/LayoutBridge.h"
 #include "common/GdiOwners.h"
 #include "dialog/DialogKeyFilter.h"
+#include "dialog/ScreenLoupe.h"
 #include "palette/ColorNameTable.h"
 #include "palette/PaletteCatalogEntries.h"
 #include "palette/PaletteShelf.h"
@@ -147,8 +148,15 @@ public:
     // Screen sampling: the eyedropper lifted out (on) or put back (off).
     void SetPickMode(bool on);
     void LoadEyedropperPictures();
-    // The screen's pixel at a point of the dialog; 0xFFFFFFFF when unreadable.
-    CRGBA SampleScreen(int x, int y) const;
+    // What a pick takes around a screen point (physical pixels): the pixel
+    // there, or the mean of the span x span around it; white when there is
+    // no screen there.
+    CRGBA SampleScreen(POINT hotSpot, int span) const;
+    // Samples at the hot spot as the keys held say, shows the loupe there
+    // and answers the color taken.
+    CRGBA ShowPick(POINT hotSpot);
+    // A pick's move to a point of the dialog: the color follows it.
+    void TrackPick(int x, int y);
     // The slot toolbar's commands.
     void ScrollToEmptySlot();
     void StoreInFirstEmptySlot();
@@ -197,6 +205,7 @@ public:
     CRGBA colorBeforePick;
     GdiObject<HBITMAP> eyedropperAtRest;
     GdiObject<HBITMAP> eyedropperLifted;
+    ScreenLoupe loupe;
     bool helpToolTip = true;
     // The swatch and shelf tips show the contrast of two colors.
     bool showContrast = false;

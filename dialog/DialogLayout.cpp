@@ -70,6 +70,7 @@ void CCltPiker::OnDestroy()
         KillTimer(hDlg, timerId);
         timerId = 0;
     }
+    loupe.Destroy();
     // The controller deletes its pictures after the static is gone: the
     // static must not hold one then.
     ShowEyedropperPicture(nullptr);

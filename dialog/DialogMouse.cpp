@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include "dialog/DialogItems.h"
+#include "dialog/PhysicalPixels.h"
 #include "dialog/TipTexts.h"
 #include "module/ModuleText.h"
 #include "resources/ResourceIds.h"
@@ -47,6 +48,8 @@ void CCltPiker::OnLeftButtonDown(int keys, int x, int y)
     slotStoredByClick = -1;
     if (!compact && IsPointInDlgItem(hDlg, IDC_EYEDROPPER, x, y)) {
         SetPickMode(!picking);
+        if (picking)
+            ShowPick(ClientToPhysicalScreen(hDlg, {x, y}));
         return;
     }
     if (originalSwatch.HitTest(x, y, 0, 0)) {
@@ -76,7 +79,7 @@ void CCltPiker::OnLeftButtonDown(int keys, int x, int y)
     const bool overSlot = OverSlot(x, y);
     if (!compact && !overSlot && shelf.Contains(x, y, 0, 0)) {
         // Beside the last slot: the color of the screen under the pointer.
-        SetColor(SampleScreen(x, y));
+        SetColor(SampleScreen(ClientToPhysicalScreen(hDlg, {x, y}), 1));
         return;
     }
     if (overSlot) {
@@ -139,7 +142,7 @@ void CCltPiker::OnMouseMove(int keys, int x, int y)
     if (GetCapture() == hDlg) {
         if (picking) {
             if (keys & MK_LBUTTON)
-                SetColor(SampleScreen(x, y));
+                TrackPick(x, y);
             else
                 SetPickMode(false);
             return;

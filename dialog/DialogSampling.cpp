@@ -3,9 +3,8 @@
 // is released.
 #include "dialog/CltPiker.h"
 
-#include <vector>
-
 #include "common/GdiOwners.h"
+#include "dialog/PhysicalPixels.h"
 #include "dialog/SamplingArea.h"
 #include "module/ModuleState.h"
 #include "resources/ResourceIds.h"
@@ -50,47 +49,59 @@ void CCltPiker::SetPickMode(bool on)
         return;
     }
     picking = false;
+    loupe.Hide();
     ReleaseCaptureUnlessNeeded();
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
     ShowEyedropperPicture(eyedropperAtRest.get());
 }
 
-CRGBA CCltPiker::SampleScreen(int x, int y) const
+CRGBA CCltPiker::SampleScreen(POINT hotSpot, int span) const
 {
-    POINT point{x, y};
-    MapWindowPoints(hDlg, nullptr, &point, 1);
-    const WindowDc screen(nullptr);
-    // A point nobody can read (outside every monitor) gives CLR_INVALID,
-    // all ones, which the setters take as white.
-    const int span = picking ? SampleSpan(GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0) : 1;
-    if (span == 1)
-        return CRGBA(GetPixel(screen.get(), point.x, point.y));
-    // The mean of the pixels around the hot spot that can be read.
-    std::vector<CRGBA> pixels;
-    for (int dy = -span / 2; dy <= span / 2; ++dy)
-        for (int dx = -span / 2; dx <= span / 2; ++dx)
-            if (const COLORREF pixel = GetPixel(screen.get(), point.x + dx, point.y + dy); pixel != CLR_INVALID)
-                pixels.push_back(CRGBA(pixel));
-    return MeanColor(pixels);
+    const PhysicalPixelScope physical;
+    const ScreenBox square{hotSpot.x - span / 2, hotSpot.y - span / 2, span, span};
+    // A point nobody can read (outside every monitor) is taken as white.
+    const ScreenBox screen{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                           GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    return SampledColor(loupe.ReadScreen(square), square, span, screen);
 }
+
+CRGBA CCltPiker::ShowPick(POINT hotSpot)
+{
+    const int span = SampleSpan(GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0);
+    const CRGBA taken = SampleScreen(hotSpot, span);
+    const PhysicalPixelScope physical;
+    loupe.Show(hDlg, hotSpot, span, taken);
+    return taken;
+}
+
+void CCltPiker::TrackPick(int x, int y) { SetColor(ShowPick(ClientToPhysicalScreen(hDlg, {x, y}))); }
 
 bool CCltPiker::OnPickingKey(const MSG& message)
 {
     const auto key = static_cast<int>(message.wParam);
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    if (message.message == WM_KEYDOWN && (key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN)) {
-        const int step = GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
-        cursor.x += key == VK_LEFT ? -step : key == VK_RIGHT ? step : 0;
-        cursor.y += key == VK_UP ? -step : key == VK_DOWN ? step : 0;
-        SetCursorPos(cursor.x, cursor.y);
-    } else if (key != VK_RETURN && key != VK_CONTROL && key != VK_SHIFT) {
-        return false;
-    }
-    ScreenToClient(hDlg, &cursor);
-    if (message.message == WM_KEYDOWN && key == VK_RETURN)
+    const bool arrow = key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
+    if (message.message == WM_KEYDOWN && key == VK_RETURN) {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        ScreenToClient(hDlg, &cursor);
         OnLeftButtonUp(0, cursor.x, cursor.y);
-    else
-        SetColor(SampleScreen(cursor.x, cursor.y));
+        return true;
+    }
+    if (!arrow && key != VK_CONTROL && key != VK_SHIFT)
+        return false;
+    POINT hotSpot{};
+    {
+        // One pixel of the monitor, not of the dialog's scaled coordinates.
+        const PhysicalPixelScope physical;
+        GetCursorPos(&hotSpot);
+        if (message.message == WM_KEYDOWN && arrow) {
+            const int step = GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
+            hotSpot.x += key == VK_LEFT ? -step : key == VK_RIGHT ? step : 0;
+            hotSpot.y += key == VK_UP ? -step : key == VK_DOWN ? step : 0;
+            SetCursorPos(hotSpot.x, hotSpot.y);
+            GetCursorPos(&hotSpot);
+        }
+    }
+    SetColor(ShowPick(hotSpot));
     return true;
 }

@@ -14,15 +14,7 @@
 #include <vector>
 
 #include "color/ColorTypes.h"
-
-struct ScreenBox {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-
-    bool Contains(int x, int y) const { return x >= left && x < left + width && y >= top && y < top + height; }
-};
+#include "dialog/SamplingArea.h"
 
 class LoupeFootprints {
 public:

@@ -135,6 +135,10 @@ int DialogRunner::Run(std::uint32_t color, std::uint32_t options, const std::fun
     request.word[kPickerOptions] = options;
     requester.onIdle = [&](HWND dialog) {
         script(dialog);
+        // A gesture the script left going (a pick, a drag) ends first, or
+        // Cancel would end only the gesture.
+        if (GetCapture() == dialog)
+            ReleaseCapture();
         if (IsWindow(dialog))
             PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     };
