@@ -2,7 +2,8 @@
 // 1080, after a color change: the renderers of every control, the composition into the
 // off-screen picture, and the single copy to the window (Wine's and X's
 // work, reported but not a target); then the way from a slider-drag mouse
-// message to the requester receiving its color message.
+// message to the requester receiving its color message, and a move while
+// picking from the screen, with the loupe's part of it.
 //
 //   wine DialogBench.exe        (from build/win64/bin, on an X display)
 #include <windows.h>
@@ -16,6 +17,7 @@
 #include "common/GdiOwners.h"
 #include "palette/formats/PaletteLists.h"
 #include "dialog/CltPiker.h"
+#include "dialog/PhysicalPixels.h"
 #include "dialog/PickerDialog.h"
 #include "dialog/PickerSettings.h"
 #include "plexa/HostCore.h"
@@ -209,6 +211,33 @@ int main()
     std::nth_element(toRequester.begin(), toRequester.begin() + kRounds / 2, toRequester.end());
     std::printf("drag move to the requester:      %8.1f us\n", toRequester[kRounds / 2]);
     std::printf("drag move handled in full:       %8.1f us (markers, nine fields refilled, parameters)\n", drag);
+
+    // The loupe alone, per move: the screen read around the hot spot and
+    // beneath the loupe's new place, then its repaint (the color taken, the
+    // picture drawn, the window moved and updated).
+    const ScreenBox read{295, 295, 121, 141};
+    const ScreenLayout screens = CurrentScreenLayout();
+    const double reading = MedianMicroseconds([&](int) {
+        const PhysicalPixelScope physical;
+        controller.loupe.ReadScreen(read);
+    });
+    const double loupe = MedianMicroseconds([&](int round) {
+        const PhysicalPixelScope physical;
+        controller.loupe.Pick(dialog, {300 + round % 50, 300 + round % 40}, 1, screens);
+    });
+    controller.loupe.Hide();
+    std::printf("loupe per pick move:             %8.1f us\n", loupe);
+    std::printf("  screen read (121 x 141):       %8.1f us\n", reading);
+    std::printf("  loupe repaint:                 %8.1f us (target 1000)\n", loupe - reading);
+    RECT icon{};
+    GetWindowRect(GetDlgItem(dialog, IDC_EYEDROPPER), &icon);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&icon), 2);
+    SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(icon.left + 2, icon.top + 2));
+    const double pick = MedianMicroseconds([&](int round) {
+        SendMessageW(dialog, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-300 + round % 50, -200 + round % 40));
+    });
+    SendMessageW(dialog, WM_LBUTTONUP, 0, MAKELPARAM(icon.left + 2, icon.top + 2));
+    std::printf("pick move handled in full:       %8.1f us (screen read, loupe, color change)\n", pick);
     DestroyWindow(dialog);
     DestroyWindow(requester);
     // The controller still writes its settings; the host goes after it.

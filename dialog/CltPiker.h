@@ -148,12 +148,12 @@ public:
     // Screen sampling: the eyedropper lifted out (on) or put back (off).
     void SetPickMode(bool on);
     void LoadEyedropperPictures();
-    // What a pick takes around a screen point (physical pixels): the pixel
-    // there, or the mean of the span x span around it; white when there is
+    // The screen's pixel at a point (physical pixels); white when there is
     // no screen there.
-    CRGBA SampleScreen(POINT hotSpot, int span) const;
-    // Samples at the hot spot as the keys held say, shows the loupe there
-    // and answers the color taken.
+    CRGBA SampleScreen(POINT hotSpot) const;
+    // Takes the color at the hot spot as the keys held say (the pixel, or
+    // the mean of the 3 x 3 or 5 x 5 around it), shows the loupe there and
+    // answers the color.
     CRGBA ShowPick(POINT hotSpot);
     // A pick's move to a point of the dialog: the color follows it.
     void TrackPick(int x, int y);
@@ -206,6 +206,7 @@ public:
     GdiObject<HBITMAP> eyedropperAtRest;
     GdiObject<HBITMAP> eyedropperLifted;
     ScreenLoupe loupe;
+    ScreenLayout pickScreens;
     bool helpToolTip = true;
     // The swatch and shelf tips show the contrast of two colors.
     bool showContrast = false;

@@ -79,7 +79,7 @@ void CCltPiker::OnLeftButtonDown(int keys, int x, int y)
     const bool overSlot = OverSlot(x, y);
     if (!compact && !overSlot && shelf.Contains(x, y, 0, 0)) {
         // Beside the last slot: the color of the screen under the pointer.
-        SetColor(SampleScreen(ClientToPhysicalScreen(hDlg, {x, y}), 1));
+        SetColor(SampleScreen(ClientToPhysicalScreen(hDlg, {x, y})));
         return;
     }
     if (overSlot) {

@@ -43,6 +43,10 @@ void CCltPiker::SetPickMode(bool on)
     if (on) {
         colorBeforePick = color.currentColor;
         picking = true;
+        {
+            const PhysicalPixelScope physical;
+            pickScreens = CurrentScreenLayout();
+        }
         SetCapture(hDlg);
         SetCursor(LoadCursorW(static_cast<HINSTANCE>(ModuleInstance), MAKEINTRESOURCEW(IDCUR_EYEDROPPER)));
         ShowEyedropperPicture(eyedropperLifted.get());
@@ -55,23 +59,18 @@ void CCltPiker::SetPickMode(bool on)
     ShowEyedropperPicture(eyedropperAtRest.get());
 }
 
-CRGBA CCltPiker::SampleScreen(POINT hotSpot, int span) const
+CRGBA CCltPiker::SampleScreen(POINT hotSpot) const
 {
     const PhysicalPixelScope physical;
-    const ScreenBox square{hotSpot.x - span / 2, hotSpot.y - span / 2, span, span};
-    // A point nobody can read (outside every monitor) is taken as white.
-    const ScreenBox screen{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-                           GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-    return SampledColor(loupe.ReadScreen(square), square, span, screen);
+    const ScreenBox pixel{hotSpot.x, hotSpot.y, 1, 1};
+    return SampledColor(loupe.ReadScreen(pixel), pixel, 1, CurrentScreenLayout().readable);
 }
 
 CRGBA CCltPiker::ShowPick(POINT hotSpot)
 {
     const int span = SampleSpan(GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0);
-    const CRGBA taken = SampleScreen(hotSpot, span);
     const PhysicalPixelScope physical;
-    loupe.Show(hDlg, hotSpot, span, taken);
-    return taken;
+    return loupe.Pick(hDlg, hotSpot, span, pickScreens);
 }
 
 void CCltPiker::TrackPick(int x, int y) { SetColor(ShowPick(ClientToPhysicalScreen(hDlg, {x, y}))); }

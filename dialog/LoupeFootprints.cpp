@@ -12,15 +12,31 @@ void LoupeFootprints::Add(const ScreenBox& where, std::vector<CRGBA> shown, std:
         footprints.pop_back();
 }
 
-CRGBA LoupeFootprints::Beneath(int x, int y, CRGBA read) const
+void LoupeFootprints::TakeOut(const ScreenBox& box, std::vector<CRGBA>& pixels) const
 {
+    if (pixels.size() != static_cast<std::size_t>(box.width) * static_cast<std::size_t>(box.height))
+        return;
+    std::vector<const Footprint*> over;
     for (const Footprint& footprint : footprints) {
-        if (!footprint.where.Contains(x, y))
-            continue;
-        const auto at = static_cast<std::size_t>((y - footprint.where.top) * footprint.where.width +
-                                                 (x - footprint.where.left));
-        if (footprint.shown[at].ColorRef() == read.ColorRef())
-            return footprint.beneath[at];
+        const ScreenBox& where = footprint.where;
+        if (where.left < box.left + box.width && box.left < where.left + where.width &&
+            where.top < box.top + box.height && box.top < where.top + where.height)
+            over.push_back(&footprint);
     }
-    return read;
+    if (over.empty())
+        return;
+    for (int y = box.top; y < box.top + box.height; ++y)
+        for (int x = box.left; x < box.left + box.width; ++x) {
+            CRGBA& pixel = pixels[static_cast<std::size_t>(y - box.top) * box.width + (x - box.left)];
+            for (const Footprint* footprint : over) {
+                if (!footprint->where.Contains(x, y))
+                    continue;
+                const auto at = static_cast<std::size_t>(y - footprint->where.top) * footprint->where.width +
+                                (x - footprint->where.left);
+                if (footprint->shown[at].ColorRef() == pixel.ColorRef()) {
+                    pixel = footprint->beneath[at];
+                    break;
+                }
+            }
+        }
 }

@@ -27,8 +27,9 @@ public:
     // pictures are of another size is not kept).
     void Add(const ScreenBox& where, std::vector<CRGBA> shown, std::vector<CRGBA> beneath);
 
-    // The screen pixel at (x, y) that was read as `read`, without the loupe.
-    CRGBA Beneath(int x, int y, CRGBA read) const;
+    // The screen pixels read in `box` (row by row from its top left), made
+    // what they are without the loupe.
+    void TakeOut(const ScreenBox& box, std::vector<CRGBA>& pixels) const;
 
 private:
     struct Footprint {

@@ -1,6 +1,7 @@
 #include "dialog/Placement.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -92,8 +93,19 @@ int LoupeStart(int hotSpot, int size, int monitorStart, int monitorEnd)
 
 } // namespace
 
-WindowPlacement LoupePlace(int x, int y, int width, int height, const DesktopRect& monitor)
+WindowPlacement LoupePlace(int x, int y, int width, int height, const std::vector<DesktopRect>& monitors)
 {
+    const WindowPlacement hotSpot{x, y, 1, 1};
+    const DesktopRect* nearest = nullptr;
+    for (const DesktopRect& each : monitors) {
+        if (Overlaps(hotSpot, each)) {
+            nearest = &each;
+            break;
+        }
+        if (!nearest || SquaredDistance(hotSpot, each) < SquaredDistance(hotSpot, *nearest))
+            nearest = &each;
+    }
+    const DesktopRect monitor = nearest ? *nearest : DesktopRect{INT_MIN / 2, INT_MIN / 2, INT_MAX / 2, INT_MAX / 2};
     return {LoupeStart(x, width, monitor.left, monitor.right), LoupeStart(y, height, monitor.top, monitor.bottom),
             width, height};
 }

@@ -53,7 +53,9 @@ struct DesktopRect {
 WindowPlacement KeepOnAWorkArea(const WindowPlacement& window, const std::vector<DesktopRect>& workAreas);
 
 // Where the loupe of `width` x `height` goes beside the hot spot (x, y) on
-// `monitor`: 15 pixels right of it and below it, on the other side of it in
-// a direction where it would cross the monitor's edge, and kept within the
-// monitor all the same (its top left corner first, where it is too big).
-WindowPlacement LoupePlace(int x, int y, int width, int height, const DesktopRect& monitor);
+// the hot spot's monitor (the one it is on, else the nearest): 15 pixels
+// right of it and below it, on the other side of it in a direction where it
+// would cross the monitor's edge, and kept within the monitor all the same
+// (its top left corner first, where it is too big). Without monitors, as
+// on one without edges.
+WindowPlacement LoupePlace(int x, int y, int width, int height, const std::vector<DesktopRect>& monitors);

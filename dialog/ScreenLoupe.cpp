@@ -1,26 +1,21 @@
 #include "dialog/ScreenLoupe.h"
 
-#include <cstring>
+#include <algorithm>
 #include <optional>
 
 #include "dialog/ColorValueTexts.h"
 #include "dialog/LoupeImage.h"
-#include "dialog/Placement.h"
 #include "module/ModuleState.h"
 
-namespace {
-
-constexpr wchar_t kLoupeClass[] = L"PlexaPickerLoupe";
-
-// A DIB section of its own device context, and the pixels in it.
+// A DIB section selected into a device context of its own: 32-bit pictures
+// top-down, 24-bit ones bottom-up as the renderers draw.
 class DibCanvas {
 public:
-    DibCanvas(int width, int height, int bitsPerPixel) : dc(nullptr)
+    DibCanvas(int width, int height, int bitsPerPixel) : dc(nullptr), width(width), height(height)
     {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
         info.bmiHeader.biWidth = width;
-        // 32-bit pictures top-down, 24-bit bottom-up as the renderers draw.
         info.bmiHeader.biHeight = bitsPerPixel == 32 ? -height : height;
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
@@ -30,13 +25,21 @@ public:
     }
     HDC Dc() const { return dc.get(); }
     std::uint8_t* Bits() const { return bitmap ? static_cast<std::uint8_t*>(bits) : nullptr; }
+    int Width() const { return width; }
+    int Height() const { return height; }
 
 private:
     MemoryDc dc;
     GdiObject<HBITMAP> bitmap;
     void* bits = nullptr;
+    int width;
+    int height;
     std::optional<SelectedObject> selected;
 };
+
+namespace {
+
+constexpr wchar_t kLoupeClass[] = L"PlexaPickerLoupe";
 
 CRGBA FromBlueGreenRed(const std::uint8_t* pixel) { return CRGBA::FromBytes(pixel[2], pixel[1], pixel[0]); }
 
@@ -54,57 +57,101 @@ void RegisterLoupeClass(HINSTANCE instance)
     RegisterClassExW(&loupeClass);
 }
 
+ScreenBox Union(const ScreenBox& a, const ScreenBox& b)
+{
+    const int left = std::min(a.left, b.left), top = std::min(a.top, b.top);
+    return {left, top, std::max(a.left + a.width, b.left + b.width) - left,
+            std::max(a.top + a.height, b.top + b.height) - top};
+}
+
 } // namespace
+
+ScreenLayout CurrentScreenLayout()
+{
+    ScreenLayout layout;
+    layout.readable = {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                       GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR, HDC, RECT* area, LPARAM list) -> BOOL {
+            reinterpret_cast<std::vector<DesktopRect>*>(list)->push_back(
+                {area->left, area->top, area->right, area->bottom});
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&layout.monitors));
+    return layout;
+}
+
+ScreenLoupe::ScreenLoupe() = default;
+
+ScreenLoupe::~ScreenLoupe() { Destroy(); }
 
 std::vector<CRGBA> ScreenLoupe::ReadScreen(const ScreenBox& box) const
 {
-    std::vector<CRGBA> pixels(static_cast<std::size_t>(box.width) * static_cast<std::size_t>(box.height));
-    const DibCanvas canvas(box.width, box.height, 32);
-    if (pixels.empty() || !canvas.Bits())
+    std::vector<CRGBA> pixels;
+    if (box.width <= 0 || box.height <= 0)
         return pixels;
-    std::memset(canvas.Bits(), 0, pixels.size() * 4);
+    // Made anew only when too small for what is read now.
+    if (!screenCanvas || screenCanvas->Width() < box.width || screenCanvas->Height() < box.height)
+        screenCanvas = std::make_unique<DibCanvas>(std::max(box.width, 128), std::max(box.height, 160), 32);
+    const std::uint8_t* bits = screenCanvas->Bits();
+    if (!bits)
+        return pixels;
+    // Black where there is no screen, not what was read before.
+    PatBlt(screenCanvas->Dc(), 0, 0, box.width, box.height, BLACKNESS);
     {
         const WindowDc screen(nullptr);
         // Without CAPTUREBLT: Windows leaves the layered loupe out.
-        BitBlt(canvas.Dc(), 0, 0, box.width, box.height, screen.get(), box.left, box.top, SRCCOPY);
+        BitBlt(screenCanvas->Dc(), 0, 0, box.width, box.height, screen.get(), box.left, box.top, SRCCOPY);
     }
     GdiFlush();
+    pixels.reserve(static_cast<std::size_t>(box.width) * box.height);
     for (int y = 0; y < box.height; ++y)
-        for (int x = 0; x < box.width; ++x) {
-            const std::size_t at = static_cast<std::size_t>(y) * box.width + x;
-            pixels[at] = footprints.Beneath(box.left + x, box.top + y, FromBlueGreenRed(canvas.Bits() + 4 * at));
-        }
+        for (int x = 0; x < box.width; ++x)
+            pixels.push_back(FromBlueGreenRed(bits + 4 * (static_cast<std::size_t>(y) * screenCanvas->Width() + x)));
+    footprints.TakeOut(box, pixels);
     return pixels;
 }
 
-void ScreenLoupe::Show(HWND owner, POINT hotSpot, int span, CRGBA taken)
+CRGBA ScreenLoupe::Pick(HWND owner, POINT hotSpot, int span, const ScreenLayout& screens)
 {
+    constexpr int half = kLoupeCells / 2;
+    const ScreenBox around{hotSpot.x - half, hotSpot.y - half, kLoupeCells, kLoupeCells};
+    const WindowPlacement place = LoupePlace(hotSpot.x, hotSpot.y, kLoupeWidth, kLoupeHeight, screens.monitors);
+    const ScreenBox box{place.left, place.top, kLoupeWidth, kLoupeHeight};
+
+    // One read of the screen for both: the pixels around the hot spot and
+    // those the loupe is about to cover.
+    const ScreenBox both = Union(around, box);
+    const std::vector<CRGBA> read = ReadScreen(both);
+    if (read.empty())
+        return CRGBA(0xFFFFFFFF);
+    const auto part = [&](const ScreenBox& within) {
+        std::vector<CRGBA> pixels;
+        for (int y = within.top - both.top; y < within.top - both.top + within.height; ++y)
+            for (int x = within.left - both.left; x < within.left - both.left + within.width; ++x)
+                pixels.push_back(read[static_cast<std::size_t>(y) * both.width + x]);
+        return pixels;
+    };
+    const std::vector<CRGBA> cells = part(around);
+    std::vector<CRGBA> beneath = part(box);
+    const CRGBA taken = SampledColor(cells, around, span, screens.readable);
+
     const HINSTANCE instance = static_cast<HINSTANCE>(ModuleInstance);
     if (!window) {
         RegisterLoupeClass(instance);
         window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW,
                                  kLoupeClass, L"", WS_POPUP, 0, 0, kLoupeWidth, kLoupeHeight, owner, nullptr, instance,
                                  nullptr);
+        // Its size in pixels whatever the scale: the loupe is not scaled either.
         font.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, L"Tahoma"));
-        if (!window)
-            return;
+        pictureCanvas = std::make_unique<DibCanvas>(kLoupeWidth, kLoupeHeight, 24);
     }
-    constexpr int half = kLoupeCells / 2;
-    const std::vector<CRGBA> cells = ReadScreen({hotSpot.x - half, hotSpot.y - half, kLoupeCells, kLoupeCells});
+    if (!window || !pictureCanvas->Bits())
+        return taken;
 
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromPoint(hotSpot, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& area = monitor.rcMonitor;
-    const WindowPlacement place =
-        LoupePlace(hotSpot.x, hotSpot.y, kLoupeWidth, kLoupeHeight, {area.left, area.top, area.right, area.bottom});
-    const ScreenBox box{place.left, place.top, kLoupeWidth, kLoupeHeight};
-    std::vector<CRGBA> beneath = ReadScreen(box);
-
-    const DibCanvas picture(kLoupeWidth, kLoupeHeight, 24);
-    if (!picture.Bits())
-        return;
+    const DibCanvas& picture = *pictureCanvas;
     const PixelView view{picture.Bits(), kLoupeWidth, kLoupeHeight, DibStride(kLoupeWidth)};
     RenderLoupe(cells, span, taken, view);
     {
@@ -131,6 +178,7 @@ void ScreenLoupe::Show(HWND owner, POINT hotSpot, int span, CRGBA taken)
     if (!IsWindowVisible(window))
         SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     footprints.Add(box, std::move(shown), std::move(beneath));
+    return taken;
 }
 
 void ScreenLoupe::Hide()

@@ -5,33 +5,54 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 #include "color/ColorTypes.h"
 #include "common/GdiOwners.h"
 #include "dialog/LoupeFootprints.h"
+#include "dialog/Placement.h"
+
+class DibCanvas;
+
+// The screens as a pick finds them when it starts: asking the system on
+// every move costs more than the rest of the move under Wine.
+struct ScreenLayout {
+    // Where there is anything to read; a pick outside it takes white.
+    ScreenBox readable;
+    std::vector<DesktopRect> monitors;
+};
+ScreenLayout CurrentScreenLayout();
 
 class ScreenLoupe {
 public:
-    ScreenLoupe() = default;
+    ScreenLoupe();
     ScreenLoupe(const ScreenLoupe&) = delete;
     ScreenLoupe& operator=(const ScreenLoupe&) = delete;
-    ~ScreenLoupe() { Destroy(); }
+    ~ScreenLoupe();
 
     // The screen's pixels in `box`, row by row from its top left, without
     // the loupe in them; black where there is no screen.
     std::vector<CRGBA> ReadScreen(const ScreenBox& box) const;
 
-    // Shows the pixels around `hotSpot` beside it, the middle `span` x
-    // `span` framed and `taken` below them, over every other window
-    // without taking the activation; made the first time, owned by `owner`.
-    void Show(HWND owner, POINT hotSpot, int span, CRGBA taken);
+    // A pick's move to `hotSpot`: answers the color taken there (the mean
+    // of the middle `span` x `span` pixels that are readable, white when
+    // none is) and shows the pixels around it beside it, those taken
+    // framed and the color below them, over every other window without
+    // taking the activation. The window is made the first time, owned by
+    // `owner`.
+    CRGBA Pick(HWND owner, POINT hotSpot, int span, const ScreenLayout& screens);
     void Hide();
     void Destroy();
     HWND Window() const { return window; }
 
 private:
+
     HWND window = nullptr;
     GdiObject<HFONT> font;
     LoupeFootprints footprints;
+    // Kept from move to move: where the screen is read into, and the
+    // loupe's picture.
+    mutable std::unique_ptr<DibCanvas> screenCanvas;
+    std::unique_ptr<DibCanvas> pictureCanvas;
 };

@@ -5,7 +5,8 @@
 # 1920 x 1080 window in both size modes, a swatch's tooltip (also with the
 # contrast shown), the shelf's
 # marks, the shelf scrolled, a gradient drag on it, a pick from the screen,
-# the palette menu open and the load dialog. Each case sets the picker's
+# the loupe over a board of colored squares (also with Wine's DPI at 144,
+# 150 %), the palette menu open and the load dialog. Each case sets the picker's
 # settings in a private Wine prefix before the viewer starts, and starts with
 # the built-in palette. With a NAME, only that picture is taken.
 #   scripts/screenshots.sh [NAME]
@@ -68,8 +69,11 @@ shot() {
     xdotool mousemove 1 1 sleep 0.2 mousemove 0 0
     sleep 1
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    # Places in the dialog at its default full size, from its top-left corner.
-    local slot0_x=$((X + 316)) slot_y=$((Y + 210)) cell=24 icon_x=$((X + 408)) icon_y=$((Y + 164))
+    # Places in the dialog at its default full size (627 pixels wide at 96
+    # DPI), from its top-left corner, scaled with it at other DPIs.
+    local scale=$((WIDTH * 100 / 627))
+    local slot0_x=$((X + 316)) slot_y=$((Y + 210)) cell=24
+    local icon_x=$((X + 408 * scale / 100)) icon_y=$((Y + 164 * scale / 100))
     if [ "$hover" = gradient ]; then
         # A middle-button drag from the first slot to the fifth, held.
         xdotool mousemove "$slot0_x" "$slot_y" mousedown 2 sleep 0.3 mousemove $((slot0_x + 4 * cell)) "$slot_y"
@@ -87,6 +91,14 @@ shot() {
         xdotool mousemove "$icon_x" "$icon_y" mousedown 1 sleep 0.3 mousemove $((X + 100)) $((Y - 80))
         sleep 1
         import -window root -crop "$((WIDTH + 100))x$((HEIGHT + 200))+$((X - 50))+$((Y - 150))" "$out/$name.png"
+        xdotool mouseup 1
+    elif [ "$hover" = loupe ]; then
+        # The eyedropper dragged over the board, raised over the viewer; the
+        # loupe beside the pointer.
+        xdotool search --name 'board.png' windowraise
+        xdotool mousemove "$icon_x" "$icon_y" mousedown 1 sleep 0.3 mousemove 120 220 sleep 0.3 mousemove 124 224
+        sleep 1
+        import -window root -crop 360x360+0+100 "$out/$name.png"
         xdotool mouseup 1
     elif [ "$hover" = menu ]; then
         # The palette menu's arrow, then "My palettes" for its submenu.
@@ -139,5 +151,17 @@ shot shelf-marks 0 3 1 0 0 none
 shot shelf-scrolled 0 3 1 0 0 store
 shot shelf-gradient-drag 0 3 1 0 0 gradient
 shot pick 0 3 1 0 0 pick
+# A board of 3-pixel squares, each of its own color, to pick from.
+board="$repo/build/screenshots/board.png"
+convert -size 100x100 xc: -channel R -fx 'i/99' -channel G -fx 'j/99' -channel B -fx '(i+j)%2' +channel \
+    -scale 300% "$board"
+display -geometry +20+120 "$board" &
+board_pid=$!
+shot loupe 0 3 1 0 0 loupe
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+dpi=144 shot loupe-dpi144 0 3 1 0 0 loupe
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+kill $board_pid 2>/dev/null || true
+rm -f "$board"
 shot palette-menu 0 3 1 0 0 menu
 shot load-dialog 0 3 1 0 0 load

@@ -37,6 +37,14 @@ std::vector<CRGBA> NumberedCells()
 
 constexpr CRGBA kBlack(0x000000), kWhite(0xFFFFFF);
 
+// One pixel read at (x, y) as `read`, without the loupe.
+CRGBA Beneath(const LoupeFootprints& footprints, int x, int y, CRGBA read)
+{
+    std::vector<CRGBA> pixel{read};
+    footprints.TakeOut({x, y, 1, 1}, pixel);
+    return pixel[0];
+}
+
 } // namespace
 
 TEST(LoupeImage, EachPixelIsAnEightPixelBlockWithAGridLineAfterIt)
@@ -119,21 +127,31 @@ TEST(LoupeImage, TheContrastColorIsWhicheverOfBlackAndWhiteStandsOutMore)
 
 TEST(LoupePlace, BesideTheHotSpotFlippedAtTheMonitorsEdgesAndKeptOnIt)
 {
-    const DesktopRect monitor{0, 0, 1920, 1200};
-    const WindowPlacement inside = LoupePlace(500, 400, 100, 120, monitor);
+    const std::vector<DesktopRect> one{{0, 0, 1920, 1200}};
+    const WindowPlacement inside = LoupePlace(500, 400, 100, 120, one);
     EXPECT_EQ(inside.left, 515);
     EXPECT_EQ(inside.top, 415);
     // It fits exactly at the right and bottom edges; one pixel on, it flips.
-    EXPECT_EQ(LoupePlace(1805, 1065, 100, 120, monitor).left, 1820);
-    EXPECT_EQ(LoupePlace(1805, 1065, 100, 120, monitor).top, 1080);
-    EXPECT_EQ(LoupePlace(1806, 1066, 100, 120, monitor).left, 1691);
-    EXPECT_EQ(LoupePlace(1806, 1066, 100, 120, monitor).top, 931);
-    // On a second monitor to the left, flipped at its own edge.
-    const DesktopRect left{-1280, 0, 0, 1024};
-    EXPECT_EQ(LoupePlace(-10, 20, 100, 120, left).left, -125);
+    EXPECT_EQ(LoupePlace(1805, 1065, 100, 120, one).left, 1820);
+    EXPECT_EQ(LoupePlace(1805, 1065, 100, 120, one).top, 1080);
+    EXPECT_EQ(LoupePlace(1806, 1066, 100, 120, one).left, 1691);
+    EXPECT_EQ(LoupePlace(1806, 1066, 100, 120, one).top, 931);
     // A monitor too small for both sides: its top left corner.
-    EXPECT_EQ(LoupePlace(50, 50, 100, 120, {0, 0, 80, 90}).left, 0);
-    EXPECT_EQ(LoupePlace(50, 50, 100, 120, {0, 0, 80, 90}).top, 0);
+    EXPECT_EQ(LoupePlace(50, 50, 100, 120, {{0, 0, 80, 90}}).left, 0);
+    EXPECT_EQ(LoupePlace(50, 50, 100, 120, {{0, 0, 80, 90}}).top, 0);
+    EXPECT_EQ(LoupePlace(50, 50, 100, 120, {}).left, 65) << "no monitors known";
+}
+
+TEST(LoupePlace, OnTheHotSpotsOwnMonitorOrTheNearest)
+{
+    // A second monitor to the left, lower down.
+    const std::vector<DesktopRect> two{{0, 0, 1920, 1200}, {-1280, 200, 0, 1224}};
+    EXPECT_EQ(LoupePlace(-10, 300, 100, 120, two).left, -125) << "flipped at its own right edge";
+    EXPECT_EQ(LoupePlace(-1, 300, 100, 120, two).left, -116) << "its last column is its own";
+    EXPECT_EQ(LoupePlace(0, 300, 100, 120, two).left, 15);
+    // Above the second monitor, left of the first: the nearer is the second (10 rows away).
+    EXPECT_EQ(LoupePlace(-30, 190, 100, 120, two).top, 205);
+    EXPECT_EQ(LoupePlace(-30, 190, 100, 120, two).left, -145);
 }
 
 TEST(LoupeFootprints, APixelReadAsTheLoupeShowedItIsWhatWasBeneath)
@@ -141,12 +159,12 @@ TEST(LoupeFootprints, APixelReadAsTheLoupeShowedItIsWhatWasBeneath)
     LoupeFootprints footprints;
     const CRGBA shown(0x00FF00), beneath(0x0000FF), other(0x123456);
     footprints.Add({10, 20, 2, 2}, std::vector<CRGBA>(4, shown), std::vector<CRGBA>(4, beneath));
-    EXPECT_EQ(footprints.Beneath(10, 20, shown), beneath);
-    EXPECT_EQ(footprints.Beneath(11, 21, shown), beneath) << "its last pixel";
-    EXPECT_EQ(footprints.Beneath(12, 21, shown), shown) << "just past it";
-    EXPECT_EQ(footprints.Beneath(11, 22, shown), shown);
-    EXPECT_EQ(footprints.Beneath(10, 20, other), other) << "the window beneath painted again";
-    EXPECT_EQ(footprints.Beneath(10, 20, CRGBA(shown.value | 0xFF000000u)), beneath) << "alpha is not read";
+    EXPECT_EQ(Beneath(footprints, 10, 20, shown), beneath);
+    EXPECT_EQ(Beneath(footprints, 11, 21, shown), beneath) << "its last pixel";
+    EXPECT_EQ(Beneath(footprints, 12, 21, shown), shown) << "just past it";
+    EXPECT_EQ(Beneath(footprints, 11, 22, shown), shown);
+    EXPECT_EQ(Beneath(footprints, 10, 20, other), other) << "the window beneath painted again";
+    EXPECT_EQ(Beneath(footprints, 10, 20, CRGBA(shown.value | 0xFF000000u)), beneath) << "alpha is not read";
 }
 
 TEST(LoupeFootprints, AnOlderPlaceAnswersWhereTheNewerOneShowedSomethingElse)
@@ -156,9 +174,14 @@ TEST(LoupeFootprints, AnOlderPlaceAnswersWhereTheNewerOneShowedSomethingElse)
     footprints.Add({0, 0, 4, 1}, std::vector<CRGBA>(4, first), std::vector<CRGBA>(4, screen));
     // The second place overlaps the first; what it had beneath was partly the first loupe.
     footprints.Add({2, 0, 4, 1}, std::vector<CRGBA>(4, second), std::vector<CRGBA>(4, screen));
-    EXPECT_EQ(footprints.Beneath(3, 0, second), screen);
-    EXPECT_EQ(footprints.Beneath(3, 0, first), screen) << "left behind by the first";
-    EXPECT_EQ(footprints.Beneath(0, 0, first), screen);
+    EXPECT_EQ(Beneath(footprints, 3, 0, second), screen);
+    EXPECT_EQ(Beneath(footprints, 3, 0, first), screen) << "left behind by the first";
+    EXPECT_EQ(Beneath(footprints, 0, 0, first), screen);
+
+    // A row read across both places at once.
+    std::vector<CRGBA> row{first, first, second, CRGBA(0x123456), second, screen, first};
+    footprints.TakeOut({0, 0, 7, 1}, row);
+    EXPECT_EQ(row, (std::vector<CRGBA>{screen, screen, screen, CRGBA(0x123456), screen, screen, first}));
 }
 
 TEST(LoupeFootprints, OnlyTheLastPlacesAreKeptAndMisfitPicturesNone)
@@ -168,11 +191,11 @@ TEST(LoupeFootprints, OnlyTheLastPlacesAreKeptAndMisfitPicturesNone)
     footprints.Add({0, 0, 1, 1}, {shown}, {beneath});
     for (std::size_t i = 1; i < LoupeFootprints::kKept; ++i)
         footprints.Add({100, 0, 1, 1}, {CRGBA(0x777777)}, {CRGBA(0x777777)});
-    EXPECT_EQ(footprints.Beneath(0, 0, shown), beneath) << "the oldest of those kept";
+    EXPECT_EQ(Beneath(footprints, 0, 0, shown), beneath) << "the oldest of those kept";
     footprints.Add({100, 0, 1, 1}, {CRGBA(0x777777)}, {CRGBA(0x777777)});
-    EXPECT_EQ(footprints.Beneath(0, 0, shown), shown);
+    EXPECT_EQ(Beneath(footprints, 0, 0, shown), shown);
 
     footprints.Add({0, 0, 2, 1}, {shown}, {beneath, beneath});
     footprints.Add({0, 0, 0, 1}, {}, {});
-    EXPECT_EQ(footprints.Beneath(0, 0, shown), shown);
+    EXPECT_EQ(Beneath(footprints, 0, 0, shown), shown);
 }
