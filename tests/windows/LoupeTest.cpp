@@ -3,8 +3,10 @@
 // from the screen.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <vector>
 
+#include "common/GdiOwners.h"
 #include "dialog/LoupeImage.h"
 #include "dialog/PickerSettings.h"
 #include "resources/ResourceIds.h"
@@ -132,6 +134,11 @@ TEST_F(Loupe, ShowsTheMagnifiedPixelsBesideTheHotSpotWithoutTakingTheActivation)
         const RECT loupe = LoupeRect();
         EXPECT_EQ(loupe.left, 315);
         EXPECT_EQ(loupe.top, 315);
+        // Run also on a screen of 144 DPI (150 %), where the dialog is larger.
+        if (const char* dpi = std::getenv("PLEXA_WINE_DPI")) {
+            const WindowDc screen(nullptr);
+            EXPECT_EQ(GetDeviceCaps(screen.get(), LOGPIXELSX), std::atoi(dpi));
+        }
         EXPECT_EQ(loupe.right - loupe.left, 100) << "its size in the screen's own pixels";
         EXPECT_EQ(loupe.bottom - loupe.top, 120);
         const LONG_PTR style = GetWindowLongPtrW(LoupeWindow(), GWL_EXSTYLE);
