@@ -140,9 +140,9 @@ CRGBA ScreenLoupe::Pick(HWND owner, POINT hotSpot, int span, const ScreenLayout&
     const HINSTANCE instance = static_cast<HINSTANCE>(ModuleInstance);
     if (!window) {
         RegisterLoupeClass(instance);
-        window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW,
-                                 kLoupeClass, L"", WS_POPUP, 0, 0, kLoupeWidth, kLoupeHeight, owner, nullptr, instance,
-                                 nullptr);
+        window = CreateWindowExW(
+            WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, kLoupeClass, L"",
+            WS_POPUP, 0, 0, kLoupeWidth, kLoupeHeight, owner, nullptr, instance, nullptr);
         // Its size in pixels whatever the scale: the loupe is not scaled either.
         font.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, L"Tahoma"));

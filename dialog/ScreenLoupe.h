@@ -44,10 +44,8 @@ public:
     CRGBA Pick(HWND owner, POINT hotSpot, int span, const ScreenLayout& screens);
     void Hide();
     void Destroy();
-    HWND Window() const { return window; }
 
 private:
-
     HWND window = nullptr;
     GdiObject<HFONT> font;
     LoupeFootprints footprints;

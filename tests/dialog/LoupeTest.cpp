@@ -31,7 +31,8 @@ std::vector<CRGBA> NumberedCells()
     std::vector<CRGBA> cells;
     for (int row = 0; row < kLoupeCells; ++row)
         for (int column = 0; column < kLoupeCells; ++column)
-            cells.push_back(CRGBA::FromBytes(static_cast<std::uint8_t>(10 * column), static_cast<std::uint8_t>(10 * row), 200));
+            cells.push_back(
+                CRGBA::FromBytes(static_cast<std::uint8_t>(10 * column), static_cast<std::uint8_t>(10 * row), 200));
     return cells;
 }
 

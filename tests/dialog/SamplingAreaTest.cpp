@@ -30,7 +30,8 @@ TEST(SamplingArea, TheMeanRoundsEachChannelToTheNearestByte)
 
 TEST(SamplingArea, APickTakesTheMiddleOfWhatWasReadAndOnlyPixelsOnTheScreen)
 {
-    // Five by five pixels read with their top left at (-2, 10): the first two columns are off a screen starting at x = 0.
+    // Five by five pixels read with their top left at (-2, 10): the first
+    // two columns are off a screen that starts at x = 0.
     std::vector<CRGBA> square;
     for (int i = 0; i < 25; ++i)
         square.push_back(CRGBA::FromBytes(static_cast<std::uint8_t>(10 * i), 0, 0));
