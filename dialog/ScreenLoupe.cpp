@@ -57,6 +57,13 @@ void RegisterLoupeClass(HINSTANCE instance)
     RegisterClassExW(&loupeClass);
 }
 
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, RECT* area, LPARAM monitors)
+{
+    reinterpret_cast<std::vector<DesktopRect>*>(monitors)->push_back(
+        {area->left, area->top, area->right, area->bottom});
+    return TRUE;
+}
+
 ScreenBox Union(const ScreenBox& a, const ScreenBox& b)
 {
     const int left = std::min(a.left, b.left), top = std::min(a.top, b.top);
@@ -71,14 +78,7 @@ ScreenLayout CurrentScreenLayout()
     ScreenLayout layout;
     layout.readable = {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
                        GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-    EnumDisplayMonitors(
-        nullptr, nullptr,
-        [](HMONITOR, HDC, RECT* area, LPARAM list) -> BOOL {
-            reinterpret_cast<std::vector<DesktopRect>*>(list)->push_back(
-                {area->left, area->top, area->right, area->bottom});
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&layout.monitors));
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&layout.monitors));
     return layout;
 }
 
