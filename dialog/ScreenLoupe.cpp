@@ -120,21 +120,31 @@ CRGBA ScreenLoupe::Pick(HWND owner, POINT hotSpot, int span, const ScreenLayout&
     const WindowPlacement place = LoupePlace(hotSpot.x, hotSpot.y, kLoupeWidth, kLoupeHeight, screens.monitors);
     const ScreenBox box{place.left, place.top, kLoupeWidth, kLoupeHeight};
 
-    // One read of the screen for both: the pixels around the hot spot and
-    // those the loupe is about to cover.
+    // One read of the screen for both, the pixels around the hot spot and
+    // those the loupe is about to cover, where they lie together; apart
+    // when the loupe is kept on a monitor far from a hot spot off it.
     const ScreenBox both = Union(around, box);
-    const std::vector<CRGBA> read = ReadScreen(both);
-    if (read.empty())
+    const auto area = [](const ScreenBox& of) { return static_cast<long long>(of.width) * of.height; };
+    std::vector<CRGBA> cells, beneath;
+    if (area(both) <= 2 * (area(around) + area(box))) {
+        const std::vector<CRGBA> read = ReadScreen(both);
+        const auto part = [&](const ScreenBox& within) {
+            std::vector<CRGBA> pixels;
+            for (int y = within.top - both.top; y < within.top - both.top + within.height; ++y)
+                for (int x = within.left - both.left; x < within.left - both.left + within.width; ++x)
+                    pixels.push_back(read[static_cast<std::size_t>(y) * both.width + x]);
+            return pixels;
+        };
+        if (!read.empty()) {
+            cells = part(around);
+            beneath = part(box);
+        }
+    } else {
+        cells = ReadScreen(around);
+        beneath = ReadScreen(box);
+    }
+    if (cells.empty() || beneath.empty())
         return CRGBA(0xFFFFFFFF);
-    const auto part = [&](const ScreenBox& within) {
-        std::vector<CRGBA> pixels;
-        for (int y = within.top - both.top; y < within.top - both.top + within.height; ++y)
-            for (int x = within.left - both.left; x < within.left - both.left + within.width; ++x)
-                pixels.push_back(read[static_cast<std::size_t>(y) * both.width + x]);
-        return pixels;
-    };
-    const std::vector<CRGBA> cells = part(around);
-    std::vector<CRGBA> beneath = part(box);
     const CRGBA taken = SampledColor(cells, around, span, screens.readable);
 
     const HINSTANCE instance = static_cast<HINSTANCE>(ModuleInstance);
