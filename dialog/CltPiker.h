@@ -97,6 +97,11 @@ public:
     // of this moment.
     void SetBackgroundMode(int mode);
     void FillTextFields();
+    // The color fields, the swatch tips and the undo buttons show the
+    // current color and history.
+    void RefreshColorTexts();
+    // Refreshes them when a drag or a pick has left them behind.
+    void CatchUpColorTexts();
     // One tooltip window for the dialog, with every tool at its control's
     // present place; made again after every layout.
     void CreateTooltips();
@@ -186,6 +191,8 @@ public:
     // Set while the controller writes into the fields itself: their change
     // notifications are ignored and the requester is not told.
     bool updating = false;
+    // The color's texts wait for the next frame (a drag or a pick is on).
+    bool textsBehind = false;
     CGr* dragControl = nullptr;
     int dragKind = kNoDrag;
     UINT_PTR timerId = 0;

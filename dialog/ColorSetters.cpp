@@ -1,6 +1,6 @@
 // The controller's color setters and the refresh that follows every accepted
-// change: the requester is told, markers move, the fields are filled again
-// and the gradients get their new parameters.
+// change: the requester is told, markers move, the gradients get their new
+// parameters, and the fields, tips and undo buttons show the new color.
 #include "color/ControlParams.h"
 #include "dialog/CltPiker.h"
 #include "dialog/ColorTexts.h"
@@ -28,15 +28,39 @@ bool CCltPiker::Changed(const ColorChange& change)
         SharedUndoManager->RecordNewColor(*this, change.previous.value);
     UpdateMarkers();
     currentSwatch.flags |= kContentChanged;
-    const bool wasUpdating = updating;
-    updating = true;
-    FillTextFields();
     UpdateSliderParams();
     UpdateFieldParams();
-    updating = wasUpdating;
+    // While a drag or a pick goes on, the windows that show the color as
+    // text follow once per painted frame and once more at its end: setting
+    // nine fields costs more than everything else a move does, and moves
+    // come faster than frames. The requester hears every move at once.
+    if (dragKind != kNoDrag || picking)
+        textsBehind = true;
+    else
+        RefreshColorTexts();
     if (hDlg)
         InvalidateRect(hDlg, nullptr, FALSE);
     return true;
+}
+
+void CCltPiker::RefreshColorTexts()
+{
+    textsBehind = false;
+    const bool wasUpdating = updating;
+    updating = true;
+    FillTextFields();
+    updating = wasUpdating;
+    UpdateSwatchTip(IDC_CURRENT_SWATCH);
+    // The original's tip tells its contrast against the current color too.
+    if (showContrast)
+        UpdateSwatchTip(IDC_ORIGINAL_SWATCH);
+    UpdateUndoButtons();
+}
+
+void CCltPiker::CatchUpColorTexts()
+{
+    if (textsBehind)
+        RefreshColorTexts();
 }
 
 void CCltPiker::SendToRequester() const
@@ -61,11 +85,6 @@ void CCltPiker::UpdateMarkers()
         sliders[kStripSlider].posY = setup.stripY;
     }
     shelf.model.needsRefresh = true;
-    UpdateSwatchTip(IDC_CURRENT_SWATCH);
-    // The original's tip tells its contrast against the current color too.
-    if (showContrast)
-        UpdateSwatchTip(IDC_ORIGINAL_SWATCH);
-    UpdateUndoButtons();
 }
 
 void CCltPiker::UpdateSliderParams()

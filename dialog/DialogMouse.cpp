@@ -217,6 +217,7 @@ void CCltPiker::OnLeftButtonUp(int, int x, int y)
     if (dragKind != kNoDrag && GetCapture() == hDlg) {
         dragKind = kNoDrag;
         dragControl = nullptr;
+        CatchUpColorTexts();
         InvalidateRect(hDlg, nullptr, FALSE);
         ReleaseCaptureUnlessNeeded();
     }
@@ -329,6 +330,7 @@ void CCltPiker::OnCaptureChanged(HWND newOwner)
     shelfOp = 0;
     dragKind = kNoDrag;
     dragControl = nullptr;
+    CatchUpColorTexts();
     if (tipTracking)
         TrackShelfTip(false);
     if (wasBusy)

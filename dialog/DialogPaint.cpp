@@ -33,6 +33,7 @@ private:
 
 void CCltPiker::OnPaint()
 {
+    CatchUpColorTexts();
     const PaintDc paint(hDlg);
     RECT client{};
     GetClientRect(hDlg, &client);

@@ -53,6 +53,7 @@ void CCltPiker::SetPickMode(bool on)
         return;
     }
     picking = false;
+    CatchUpColorTexts();
     loupe.Hide();
     ReleaseCaptureUnlessNeeded();
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));

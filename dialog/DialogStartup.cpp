@@ -97,7 +97,7 @@ INT_PTR CCltPiker::OnInitDialog(HWND dialog)
     color.Install(CRGBA(request.word[kPickerColor]));
     UpdateMarkers();
     currentSwatch.flags |= kContentChanged;
-    FillTextFields();
+    RefreshColorTexts();
     UpdateSliderParams();
     UpdateFieldParams();
     updating = false;

@@ -140,9 +140,9 @@ TEST_F(PickerDialog, SlidersFollowDragsBeyondTheirEndsAndEscapeEndsADrag)
         Mouse(dialog, WM_LBUTTONDOWN, {red.left + 2, y}, MK_LBUTTON);
         EXPECT_EQ(GetCapture(), dialog);
         Mouse(dialog, WM_MOUSEMOVE, {red.right + 40, y + 30}, MK_LBUTTON);
-        EXPECT_EQ(Text(dialog, IDC_RED_FIELD), u"255");
+        EXPECT_EQ(LastMessage() & 0xFF, 255u);
         Mouse(dialog, WM_MOUSEMOVE, {red.left - 40, y}, MK_LBUTTON);
-        EXPECT_EQ(Text(dialog, IDC_RED_FIELD), u"0");
+        EXPECT_EQ(LastMessage() & 0xFF, 0u);
         SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         EXPECT_TRUE(IsWindow(dialog)) << "Escape during a drag ends the drag only";
         EXPECT_NE(GetCapture(), dialog);
@@ -151,6 +151,33 @@ TEST_F(PickerDialog, SlidersFollowDragsBeyondTheirEndsAndEscapeEndsADrag)
         SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     });
     EXPECT_EQ(result, 0);
+}
+
+TEST_F(PickerDialog, DuringADragTheRequesterHearsEveryMoveAndTheFieldsFollowEachFrame)
+{
+    Setting("SizeMode", 0);
+    Run(kOrange, 0, [&](HWND dialog) {
+        const RECT red = ChildRect(dialog, IDC_RED_SLIDER);
+        const int y = (red.top + red.bottom) / 2;
+        Mouse(dialog, WM_LBUTTONDOWN, {red.left + 2, y}, MK_LBUTTON);
+        UpdateWindow(dialog);
+        const std::size_t before = requester.colorMessages.size();
+        // Moves faster than frames: no paint between them.
+        for (const int x : {red.left + 20, red.left + 40, red.right + 10})
+            Mouse(dialog, WM_MOUSEMOVE, {x, y}, MK_LBUTTON);
+        ASSERT_EQ(requester.colorMessages.size(), before + 3) << "every move is told";
+        EXPECT_LT(requester.colorMessages[before] & 0xFF, requester.colorMessages[before + 1] & 0xFF);
+        EXPECT_EQ(requester.colorMessages.back(), 0x000080FFu);
+        // The next frame shows the last move's color in every field.
+        UpdateWindow(dialog);
+        EXPECT_EQ(Text(dialog, IDC_RED_FIELD), u"255");
+        EXPECT_EQ(Text(dialog, IDC_HEX_FIELD), u"ff8000");
+        // A move just before the button is let go shows at the release, without a frame.
+        Mouse(dialog, WM_MOUSEMOVE, {red.left - 10, y}, MK_LBUTTON);
+        Mouse(dialog, WM_LBUTTONUP, {red.left - 10, y});
+        EXPECT_EQ(Text(dialog, IDC_RED_FIELD), u"0");
+        EXPECT_EQ(Text(dialog, IDC_DECIMAL_FIELD), u"0,128,0");
+    });
 }
 
 TEST_F(PickerDialog, TheFieldsEdgesAreTheEndsOfItsChannels)
