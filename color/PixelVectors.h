@@ -12,30 +12,15 @@
 constexpr float kLowestComponent = -8.0f;
 constexpr float kHighestComponent = 8.0f;
 
-// trunc(value x 255) of four floats, as if the product were exact, plus
-// `fixed`, keeping the low eight bits. The product is 256 value - value,
-// whose rounding error TwoSum finds exactly, all in single precision: a
-// rounded sum can only differ from the exact one in its truncation when it
-// is itself a whole number (whole numbers this small are all floats, so
-// rounding never steps over one), and then the error's sign says on which
-// side of it the exact product lies.
+// trunc(value x 255) of four floats, the product exact in double, plus
+// `fixed`, keeping the low eight bits.
 inline __m128i ComponentBytes(__m128 value, __m128i fixed)
 {
     value = _mm_min_ps(_mm_max_ps(value, _mm_set1_ps(kLowestComponent)), _mm_set1_ps(kHighestComponent));
-    const __m128 scaled = _mm_mul_ps(value, _mm_set1_ps(256.0f));
-    const __m128 sum = _mm_sub_ps(scaled, value);
-    const __m128 back = _mm_sub_ps(sum, scaled);
-    const __m128 error =
-        _mm_add_ps(_mm_sub_ps(scaled, _mm_sub_ps(sum, back)), _mm_sub_ps(_mm_sub_ps(_mm_setzero_ps(), value), back));
-    const __m128i truncated = _mm_cvttps_epi32(sum);
-    const __m128 whole = _mm_cmpeq_ps(_mm_cvtepi32_ps(truncated), sum);
-    const __m128 zero = _mm_setzero_ps();
-    // Just below a positive whole number: one less; just above a negative
-    // one: one more (toward zero). Masks are -1 where true.
-    const __m128 down = _mm_and_ps(whole, _mm_and_ps(_mm_cmplt_ps(error, zero), _mm_cmpgt_ps(sum, zero)));
-    const __m128 up = _mm_and_ps(whole, _mm_and_ps(_mm_cmpgt_ps(error, zero), _mm_cmplt_ps(sum, zero)));
-    const __m128i bytes = _mm_sub_epi32(_mm_add_epi32(truncated, _mm_castps_si128(down)), _mm_castps_si128(up));
-    return _mm_and_si128(_mm_add_epi32(bytes, fixed), _mm_set1_epi32(0xFF));
+    const __m128d byteScale = _mm_set1_pd(255.0);
+    const __m128i low = _mm_cvttpd_epi32(_mm_mul_pd(_mm_cvtps_pd(value), byteScale));
+    const __m128i high = _mm_cvttpd_epi32(_mm_mul_pd(_mm_cvtps_pd(_mm_movehl_ps(value, value)), byteScale));
+    return _mm_and_si128(_mm_add_epi32(_mm_unpacklo_epi64(low, high), fixed), _mm_set1_epi32(0xFF));
 }
 
 // Four pixel words: blue in byte 0, green in byte 1, red in byte 2.
