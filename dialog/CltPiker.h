@@ -191,8 +191,9 @@ public:
     // Set while the controller writes into the fields itself: their change
     // notifications are ignored and the requester is not told.
     bool updating = false;
-    // The color's texts wait for the next frame (a drag or a pick is on).
+    // The color's texts wait for their timer (a drag or a pick is on).
     bool textsBehind = false;
+    static constexpr UINT kTextsMilliseconds = 40;
     CGr* dragControl = nullptr;
     int dragKind = kNoDrag;
     UINT_PTR timerId = 0;

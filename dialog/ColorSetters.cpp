@@ -31,13 +31,16 @@ bool CCltPiker::Changed(const ColorChange& change)
     UpdateSliderParams();
     UpdateFieldParams();
     // While a drag or a pick goes on, the windows that show the color as
-    // text follow once per painted frame and once more at its end: setting
-    // nine fields costs more than everything else a move does, and moves
-    // come faster than frames. The requester hears every move at once.
-    if (dragKind != kNoDrag || picking)
+    // text follow at most every kTextsMilliseconds and once more at its end:
+    // setting the fields costs more than drawing a frame, and moves come
+    // faster than frames. The requester hears every move at once.
+    if (dragKind != kNoDrag || picking) {
+        if (!textsBehind && hDlg)
+            SetTimer(hDlg, IDT_COLOR_TEXTS, kTextsMilliseconds, nullptr);
         textsBehind = true;
-    else
+    } else {
         RefreshColorTexts();
+    }
     if (hDlg)
         InvalidateRect(hDlg, nullptr, FALSE);
     return true;
@@ -45,6 +48,8 @@ bool CCltPiker::Changed(const ColorChange& change)
 
 void CCltPiker::RefreshColorTexts()
 {
+    if (textsBehind && hDlg)
+        KillTimer(hDlg, IDT_COLOR_TEXTS);
     textsBehind = false;
     const bool wasUpdating = updating;
     updating = true;

@@ -48,6 +48,8 @@ void CCltPiker::OnTimer(UINT_PTR id)
     // Slots equal to the current color blink: the shelf repaints them.
     if (id == IDT_BLINK && !shelf.Marks().empty())
         shelf.InvalidateShelf();
+    if (id == IDT_COLOR_TEXTS)
+        CatchUpColorTexts();
 }
 
 void CCltPiker::OnActivateApp(bool active)
@@ -70,6 +72,7 @@ void CCltPiker::OnDestroy()
         KillTimer(hDlg, timerId);
         timerId = 0;
     }
+    KillTimer(hDlg, IDT_COLOR_TEXTS);
     loupe.Destroy();
     // The controller deletes its pictures after the static is gone: the
     // static must not hold one then.

@@ -33,7 +33,6 @@ private:
 
 void CCltPiker::OnPaint()
 {
-    CatchUpColorTexts();
     const PaintDc paint(hDlg);
     RECT client{};
     GetClientRect(hDlg, &client);

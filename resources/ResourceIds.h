@@ -94,6 +94,8 @@
 #define IDM_LAST_CATALOG_PALETTE 5000
 
 #define IDT_BLINK 11
+// The color's texts catching up during a drag or a pick
+#define IDT_COLOR_TEXTS 12
 
 // Entries of the language table
 #define IDS_NAME 1
