@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "color/BitmapBuffer.h"
 #include "color/ColorModel.h"
 #include "color/Controls.h"
 #include "color/LayoutBridge.h"
@@ -214,6 +215,8 @@ public:
     GdiObject<HBITMAP> eyedropperAtRest;
     GdiObject<HBITMAP> eyedropperLifted;
     ScreenLoupe loupe;
+    // What the dialog paints into before it copies it to the screen.
+    CBitmapBuffer offScreenPicture;
     ScreenLayout pickScreens;
     bool helpToolTip = true;
     // The swatch and shelf tips show the contrast of two colors.

@@ -5,12 +5,17 @@
 
 namespace {
 
-// An off-screen picture of the client area, selected into a memory DC.
+// The off-screen picture of the client area, selected into a memory DC.
+// The picture is kept from paint to paint and made anew only when the size
+// changes: a new one costs a first touch of every page it has.
 class OffScreen {
 public:
-    OffScreen(HDC target, int width, int height) : memory(target)
+    OffScreen(HDC target, CBitmapBuffer& picture, int width, int height) : memory(target)
     {
-        if (memory.get() && picture.Create(width, height))
+        const PixelView view = picture.View();
+        if (view.width != width || view.height != height)
+            picture.Create(width, height);
+        if (memory.get() && picture.Bitmap())
             previous = SelectObject(memory.get(), picture.Bitmap());
     }
     OffScreen(const OffScreen&) = delete;
@@ -25,7 +30,6 @@ public:
 
 private:
     MemoryDc memory;
-    CBitmapBuffer picture;
     HGDIOBJ previous = nullptr;
 };
 
@@ -36,7 +40,7 @@ void CCltPiker::OnPaint()
     const PaintDc paint(hDlg);
     RECT client{};
     GetClientRect(hDlg, &client);
-    const OffScreen offScreen(paint.get(), client.right, client.bottom);
+    const OffScreen offScreen(paint.get(), offScreenPicture, client.right, client.bottom);
     HDC dc = offScreen.Dc() ? offScreen.Dc() : paint.get();
     const RECT& dirty = paint.Dirty();
     Compose(dc, client.right, client.bottom, &dirty);
@@ -61,7 +65,9 @@ void CCltPiker::Compose(HDC dc, int width, int height, const RECT* dirty)
     };
     {
         const SelectedObject background(dc, backgroundBrush.get());
-        PatBlt(dc, 0, 0, width, height, PATCOPY);
+        const RECT all{0, 0, width, height};
+        const RECT& area = dirty ? *dirty : all;
+        PatBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, PATCOPY);
     }
     paint(originalSwatch);
     paint(currentSwatch);
