@@ -14,9 +14,11 @@
 #include <commdlg.h>
 #include <cstdio>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "dialog/CltPiker.h"
+#include "dialog/PaletteFolders.h"
 #include "dialog/PickerDialog.h"
 #include "dialog/PickerSettings.h"
 #include "module/ModuleState.h"
@@ -148,7 +150,10 @@ Figures picker;
 
 void OpenPicker(HMODULE module, HWND requester)
 {
-    // Each opening at the template's size.
+    // Each opening at the template's size, with the built-in palette (a
+    // palette left by another bench would be read in too).
+    const std::u16string palette = UserPaletteFolder() + u"Default palette.gpl";
+    DeleteFileW(reinterpret_cast<const wchar_t*>(palette.c_str()));
     HostObject->WriteSettingInt(&kPickerSettingsSection, "DlgWidth", 0);
     HostObject->WriteSettingInt(&kPickerSettingsSection, "DlgHeight", 0);
     const double start = Now();

@@ -72,6 +72,9 @@ private:
         if (!entry.flags || !ControlRect(window, control, current))
             return;
         const LayoutRect placed = PositionControl(entry.recorded, current, entry.flags, dx, dy);
+        // Moving a window costs even when it stays where it is.
+        if (placed == current)
+            return;
         SetWindowPos(control, nullptr, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
