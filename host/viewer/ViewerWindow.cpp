@@ -24,6 +24,8 @@ struct ViewerState {
     UINT colorChangeMessage = 0;
     bool showAlpha = false;
     std::uint32_t color = 0;
+    // The color the title names: it follows the color at the next paint.
+    std::uint32_t titleColor = 0;
     std::vector<std::uint32_t> pixels;
 };
 
@@ -37,12 +39,12 @@ void UpdateTitle(HWND window, const ViewerState& state)
     SetWindowTextW(window, title);
 }
 
+// The sphere and the title follow with the next paint, once per frame
+// however many colors a drag in the picker sends meanwhile.
 void ShowColor(HWND window, ViewerState& state, std::uint32_t color)
 {
     state.color = color;
-    UpdateTitle(window, state);
     InvalidateRect(window, nullptr, FALSE);
-    UpdateWindow(window);
 }
 
 // The frame grays the pick command while a module's modal dialog runs.
@@ -93,6 +95,10 @@ void SaveSettings(HWND window, const ViewerState& state)
 
 void OnPaint(HWND window, ViewerState& state)
 {
+    if (state.titleColor != state.color) {
+        state.titleColor = state.color;
+        UpdateTitle(window, state);
+    }
     const PaintDc paint(window);
     HDC dc = paint.get();
     RECT client;
@@ -209,6 +215,7 @@ HWND CreateViewerWindow(HINSTANCE instance, const ViewerOptions& options)
         DestroyMenu(menu);
         return nullptr;
     }
+    state->titleColor = state->color;
     UpdateTitle(window, *state);
     if (options.core)
         options.core->SetMainWindow(window);
