@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "color/BitmapBuffer.h"
 #include "color/ColorModel.h"
@@ -104,8 +105,18 @@ public:
     // Refreshes them when a drag or a pick has left them behind.
     void CatchUpColorTexts();
     // One tooltip window for the dialog, with every tool at its control's
-    // present place; made again after every layout.
+    // present place; made again when the tools change.
     void CreateTooltips();
+    // After a layout: the tools that are areas of the dialog move with
+    // their controls (the window is made the first time).
+    void PlaceTooltips();
+    struct AreaTool {
+        int id;
+        const char16_t* text;
+        UINT flags;
+    };
+    // The tools that stand for areas of the dialog rather than windows.
+    std::vector<AreaTool> AreaTools() const;
     // The tip of the Original (IDC_ORIGINAL_SWATCH) or Current swatch.
     void UpdateSwatchTip(int swatch);
     // The contrast line of two colors, in the module's words, while the

@@ -40,7 +40,7 @@ void CCltPiker::LayoutControls()
     if (color.alphaEnabled)
         sliders[kAlphaSlider].SetRectFromWindow(GetDlgItem(hDlg, IDC_ALPHA_SLIDER));
     RedrawWindow(hDlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    CreateTooltips();
+    PlaceTooltips();
 }
 
 void CCltPiker::OnTimer(UINT_PTR id)

@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "dialog/ColorValueTexts.h"
 #include "dialog/TipTexts.h"
 #include "module/ModuleState.h"
@@ -37,18 +39,33 @@ void AddWindowTool(HWND tooltip, HWND dialog, int id, int textId)
     SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void AddRectTool(HWND tooltip, HWND dialog, int id, const char16_t* text, UINT flags)
+// An area of the dialog a tool stands for: the place of its control now.
+RECT ToolArea(HWND dialog, HWND control)
 {
-    HWND control = GetDlgItem(dialog, id);
-    if (!control)
-        return;
-    TOOLINFOW tool = ToolInfo(dialog, static_cast<UINT_PTR>(id), flags, text);
-    GetWindowRect(control, &tool.rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&tool.rect), 2);
-    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    RECT area{};
+    GetWindowRect(control, &area);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&area), 2);
+    return area;
 }
 
 } // namespace
+
+std::vector<CCltPiker::AreaTool> CCltPiker::AreaTools() const
+{
+    std::vector<AreaTool> tools;
+    for (int i = kRedSlider; i <= kValueSlider; ++i)
+        tools.push_back({IDC_RED_SLIDER + i, GetModuleText(IDS_CHANNEL_RED + i), TTF_SUBCLASS});
+    if (color.alphaEnabled) {
+        tools.push_back({IDC_ALPHA_SLIDER, GetModuleText(IDS_CHANNEL_ALPHA), TTF_SUBCLASS});
+        tools.push_back({IDC_ALPHA_LABEL, GetModuleText(IDS_CHANNEL_ALPHA), TTF_SUBCLASS});
+    }
+    tools.push_back({IDC_ORIGINAL_SWATCH, u"", TTF_SUBCLASS});
+    tools.push_back({IDC_CURRENT_SWATCH, u"", TTF_SUBCLASS});
+    tools.push_back({IDC_SHELF, u"", TTF_TRACK | TTF_ABSOLUTE});
+    if (helpToolTip)
+        tools.push_back({IDC_EYEDROPPER, GetModuleText(IDS_TIP_EYEDROPPER), TTF_SUBCLASS});
+    return tools;
+}
 
 void CCltPiker::CreateTooltips()
 {
@@ -67,24 +84,41 @@ void CCltPiker::CreateTooltips()
     for (int i = kRedSlider; i <= kValueSlider; ++i) {
         const int name = IDS_CHANNEL_RED + i;
         AddWindowTool(tooltip, hDlg, IDC_MODE_RED + i, name);
-        AddRectTool(tooltip, hDlg, IDC_RED_SLIDER + i, GetModuleText(name), TTF_SUBCLASS);
         AddWindowTool(tooltip, hDlg, IDC_RED_FIELD + 2 * i, name);
         AddWindowTool(tooltip, hDlg, IDC_RED_SPIN + 2 * i, name);
     }
     if (color.alphaEnabled) {
-        AddRectTool(tooltip, hDlg, IDC_ALPHA_SLIDER, GetModuleText(IDS_CHANNEL_ALPHA), TTF_SUBCLASS);
         AddWindowTool(tooltip, hDlg, IDC_ALPHA_FIELD, IDS_CHANNEL_ALPHA);
         AddWindowTool(tooltip, hDlg, IDC_ALPHA_SPIN, IDS_CHANNEL_ALPHA);
-        AddRectTool(tooltip, hDlg, IDC_ALPHA_LABEL, GetModuleText(IDS_CHANNEL_ALPHA), TTF_SUBCLASS);
     }
-    AddRectTool(tooltip, hDlg, IDC_ORIGINAL_SWATCH, u"", TTF_SUBCLASS);
-    AddRectTool(tooltip, hDlg, IDC_CURRENT_SWATCH, u"", TTF_SUBCLASS);
-    AddRectTool(tooltip, hDlg, IDC_SHELF, u"", TTF_TRACK | TTF_ABSOLUTE);
-    if (helpToolTip)
-        AddRectTool(tooltip, hDlg, IDC_EYEDROPPER, GetModuleText(IDS_TIP_EYEDROPPER), TTF_SUBCLASS);
     AddWindowTool(tooltip, hDlg, IDC_SIZE_MODE, IDS_TIP_SIZE_MODE);
+    for (const AreaTool& area : AreaTools()) {
+        HWND control = GetDlgItem(hDlg, area.id);
+        if (!control)
+            continue;
+        TOOLINFOW tool = ToolInfo(hDlg, static_cast<UINT_PTR>(area.id), area.flags, area.text);
+        tool.rect = ToolArea(hDlg, control);
+        SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
     UpdateSwatchTip(IDC_ORIGINAL_SWATCH);
     UpdateSwatchTip(IDC_CURRENT_SWATCH);
+}
+
+void CCltPiker::PlaceTooltips()
+{
+    // Making the window and its thirty tools again costs more than the
+    // rest of a layout; only the areas move.
+    if (!tooltip) {
+        CreateTooltips();
+        return;
+    }
+    for (const AreaTool& area : AreaTools()) {
+        if (HWND control = GetDlgItem(hDlg, area.id)) {
+            TOOLINFOW tool = ToolInfo(hDlg, static_cast<UINT_PTR>(area.id), 0, nullptr);
+            tool.rect = ToolArea(hDlg, control);
+            SendMessageW(tooltip, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
 }
 
 void CCltPiker::SetToolText(int id, const char16_t* text)

@@ -213,6 +213,9 @@ TEST_F(DialogSettings, ResizingMovesEveryControlByItsRuleAndStopsAtTheMinimum)
         ASSERT_NE(tooltip, nullptr);
         EXPECT_EQ(TipAt(tooltip, dialog, Center(ClientRectOf(dialog, IDC_RED_SLIDER))), u"Red");
         EXPECT_EQ(TipAt(tooltip, dialog, Center(ClientRectOf(dialog, IDC_ALPHA_SLIDER))), u"Alpha");
+        // The tips' areas follow their controls, into the part they grew by.
+        const LayoutRect red = ClientRectOf(dialog, IDC_RED_SLIDER);
+        EXPECT_EQ(TipAt(tooltip, dialog, {red.right - 2, (red.top + red.bottom) / 2}), u"Red");
 
         SetWindowPos(dialog, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
         for (const LayoutRule& rule : PickerLayoutRules())
