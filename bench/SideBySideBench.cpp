@@ -5,12 +5,19 @@
 //   - full repaint: RedrawWindow of the dialog with every child window;
 //   - a drag across its color field along the diagonal, one move at a time,
 //     each handled in full (the queue run dry: fields, children, paints),
-//     as time per move and as the process's CPU time per move.
+//     as time per move and as the process's CPU time per move;
+//   - the same drag by the system's pointer, moved every 8 ms and every
+//     1 ms: the share of the moves whose color a paint showed, how long
+//     after the last move a paint showed its color, and the CPU time per
+//     move. Only WM_PAINT counts as showing: a dialog that draws from its
+//     mouse handler (the system's draws its field's cross so) shows more
+//     than is counted for it.
 //
 //   wine SideBySideBench.exe        (from build/win64/bin, on an X display)
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <commdlg.h>
 #include <cstdio>
 #include <functional>
@@ -61,7 +68,81 @@ void RunDry()
 
 struct Figures {
     std::vector<double> opening, repaint, move, cpuPerMove;
+    // With the pointer moved by the system every 8 ms and every 1 ms.
+    std::vector<double> shown8, delay8, cpu8, shown1, delay1, cpu1;
 };
+
+// Moves the system's pointer to a point of the screen.
+void PointerTo(POINT at, DWORD buttons = 0)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+    SendInput(1, &input, sizeof input);
+}
+
+// A drag across the field by the system's pointer, a move every `interval`
+// seconds, as a person's mouse sends them (the system keeps only the last
+// of the moves a busy dialog has not taken yet). A frame is a paint of the
+// dialog or one of its windows; it shows the color of the last move taken
+// before it. Records the share of the moves whose color a frame showed,
+// the time from the last move to the frame that showed it, and the CPU
+// time per move.
+void PacedDrag(HWND dialog, const std::vector<POINT>& path, double interval, std::vector<double>& shown,
+               std::vector<double>& delay, std::vector<double>& cpu)
+{
+    const auto indexOf = [&](LPARAM position) {
+        POINT at{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+        ClientToScreen(dialog, &at);
+        // The system may land a pixel off the point asked for.
+        for (std::size_t i = 0; i < path.size(); ++i)
+            if (std::abs(path[i].x - at.x) <= 1 && std::abs(path[i].y - at.y) <= 1)
+                return static_cast<int>(i);
+        return -1;
+    };
+    int taken = -1, lastShown = 0, frames = 0;
+    double lastMoveAt = 0, lastShownAt = 0;
+    const auto pumpUntil = [&](double until) {
+        MSG message;
+        while (Now() < until) {
+            if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                const auto wait = static_cast<DWORD>(std::max(0.0, (until - Now()) * 1e3));
+                MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, QS_ALLINPUT);
+                continue;
+            }
+            if (message.message == WM_MOUSEMOVE && message.hwnd == dialog)
+                taken = std::max(taken, indexOf(message.lParam));
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+            if (message.message == WM_PAINT && (message.hwnd == dialog || IsChild(dialog, message.hwnd)) &&
+                taken > lastShown) {
+                ++frames;
+                lastShown = taken;
+                if (taken == static_cast<int>(path.size()) - 1 && lastShownAt == 0)
+                    lastShownAt = Now();
+            }
+        }
+    };
+    PointerTo(path[0]);
+    PointerTo(path[0], MOUSEEVENTF_LEFTDOWN);
+    pumpUntil(Now() + 0.1);
+    taken = lastShown = 0;
+    const double cpuStart = ProcessCpuSeconds();
+    const double start = Now();
+    for (std::size_t i = 1; i < path.size(); ++i) {
+        pumpUntil(start + interval * static_cast<double>(i));
+        PointerTo(path[i]);
+        lastMoveAt = Now();
+    }
+    pumpUntil(lastMoveAt + 0.2);
+    cpu.push_back((ProcessCpuSeconds() - cpuStart) / static_cast<double>(path.size() - 1));
+    shown.push_back(static_cast<double>(frames) / static_cast<double>(path.size() - 1));
+    delay.push_back(lastShownAt > 0 ? lastShownAt - lastMoveAt : 1.0);
+    PointerTo(path.back(), MOUSEEVENTF_LEFTUP);
+    pumpUntil(Now() + 0.05);
+}
 
 // The repaint and the drag on a dialog that is open, its field at `field`
 // (client coordinates).
@@ -95,6 +176,16 @@ void MeasureOpenDialog(HWND dialog, const RECT& field, Figures& figures)
     figures.cpuPerMove.push_back((ProcessCpuSeconds() - cpu) / kMoves);
     SendMessageW(dialog, WM_LBUTTONUP, 0, point(kMoves));
     RunDry();
+
+    SetForegroundWindow(dialog);
+    std::vector<POINT> path;
+    for (int i = 0; i <= kMoves; ++i) {
+        POINT at{static_cast<short>(LOWORD(point(i))), static_cast<short>(HIWORD(point(i)))};
+        ClientToScreen(dialog, &at);
+        path.push_back(at);
+    }
+    PacedDrag(dialog, path, 0.008, figures.shown8, figures.delay8, figures.cpu8);
+    PacedDrag(dialog, path, 0.001, figures.shown1, figures.delay1, figures.cpu1);
 }
 
 // ---- the system's dialog, driven from its hook
@@ -186,6 +277,11 @@ void PrintLine(const char* what, const std::vector<double>& ours, const std::vec
     std::printf("  %-30s %8.2f ms %8.2f ms %6.2fx\n", what, a, b, a / b);
 }
 
+void PrintShare(const char* what, const std::vector<double>& ours, const std::vector<double>& theirs)
+{
+    std::printf("  %-30s %7.0f %% %8.0f %%\n", what, Median(ours) / 10, Median(theirs) / 10);
+}
+
 } // namespace
 
 int main()
@@ -214,6 +310,14 @@ int main()
     PrintLine("full repaint with children", picker.repaint, standard.repaint);
     PrintLine("drag move handled in full", picker.move, standard.move);
     PrintLine("process CPU per drag move", picker.cpuPerMove, standard.cpuPerMove);
+    std::printf("the system's pointer moving every 8 ms:\n");
+    PrintShare("moves shown by a paint", picker.shown8, standard.shown8);
+    PrintLine("last color shown after", picker.delay8, standard.delay8);
+    PrintLine("process CPU per move", picker.cpu8, standard.cpu8);
+    std::printf("the system's pointer moving every 1 ms:\n");
+    PrintShare("moves shown by a paint", picker.shown1, standard.shown1);
+    PrintLine("last color shown after", picker.delay1, standard.delay1);
+    PrintLine("process CPU per move", picker.cpu1, standard.cpu1);
     DestroyWindow(requester);
     HostObject = nullptr;
     core->Destroy();
