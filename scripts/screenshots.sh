@@ -78,7 +78,9 @@ shot() {
         # A middle-button drag from the first slot to the fifth, held.
         xdotool mousemove "$slot0_x" "$slot_y" mousedown 2 sleep 0.3 mousemove $((slot0_x + 4 * cell)) "$slot_y"
         sleep 2.5
-        import -window "$window" "$out/$name.png"
+        # From the screen: the shelf's tip is a window of its own over the
+        # dialog, which a picture of the dialog's window shows black.
+        import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" "$out/$name.png"
         xdotool mouseup 2
     elif [ "$hover" = store ]; then
         # The slot toolbar's store button, forty times: the palette grows
