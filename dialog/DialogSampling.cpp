@@ -64,7 +64,7 @@ CRGBA CCltPiker::SampleScreen(POINT hotSpot) const
 {
     const PhysicalPixelScope physical;
     const ScreenBox pixel{hotSpot.x, hotSpot.y, 1, 1};
-    return SampledColor(loupe.ReadScreen(pixel), pixel, 1, CurrentScreenLayout().readable);
+    return SampledColor(loupe.ReadScreen(pixel), pixel, 1, ReadableScreen());
 }
 
 CRGBA CCltPiker::ShowPick(POINT hotSpot)

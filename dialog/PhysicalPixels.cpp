@@ -17,11 +17,17 @@ using LogicalToPhysicalFunction = BOOL(WINAPI*)(HWND, POINT*);
 void* const kPerMonitorV2 = reinterpret_cast<void*>(static_cast<INT_PTR>(-4));
 void* const kPerMonitor = reinterpret_cast<void*>(static_cast<INT_PTR>(-3));
 
+SetAwarenessFunction SetThreadAwareness()
+{
+    static const auto function = User32Function<SetAwarenessFunction>("SetThreadDpiAwarenessContext");
+    return function;
+}
+
 } // namespace
 
 PhysicalPixelScope::PhysicalPixelScope()
 {
-    static const auto setContext = User32Function<SetAwarenessFunction>("SetThreadDpiAwarenessContext");
+    const auto setContext = SetThreadAwareness();
     if (!setContext)
         return;
     previous = setContext(kPerMonitorV2);
@@ -31,9 +37,8 @@ PhysicalPixelScope::PhysicalPixelScope()
 
 PhysicalPixelScope::~PhysicalPixelScope()
 {
-    static const auto setContext = User32Function<SetAwarenessFunction>("SetThreadDpiAwarenessContext");
-    if (setContext && previous)
-        setContext(previous);
+    if (previous)
+        SetThreadAwareness()(previous);
 }
 
 POINT ClientToPhysicalScreen(HWND window, POINT client)

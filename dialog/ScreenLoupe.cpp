@@ -7,18 +7,18 @@
 #include "dialog/LoupeImage.h"
 #include "module/ModuleState.h"
 
-// A DIB section selected into a device context of its own: 32-bit pictures
-// top-down, 24-bit ones bottom-up as the renderers draw.
+// Where the screen is read into: a 32-bit top-down DIB section selected
+// into a device context of its own.
 class DibCanvas {
 public:
-    DibCanvas(int width, int height, int bitsPerPixel) : dc(nullptr), width(width), height(height)
+    DibCanvas(int width, int height) : dc(nullptr), width(width), height(height)
     {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
         info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = bitsPerPixel == 32 ? -height : height;
+        info.bmiHeader.biHeight = -height;
         info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
+        info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
         bitmap.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         selected.emplace(dc.get(), bitmap.get());
@@ -73,11 +73,16 @@ ScreenBox Union(const ScreenBox& a, const ScreenBox& b)
 
 } // namespace
 
+ScreenBox ReadableScreen()
+{
+    return {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+            GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
 ScreenLayout CurrentScreenLayout()
 {
     ScreenLayout layout;
-    layout.readable = {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-                       GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    layout.readable = ReadableScreen();
     EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&layout.monitors));
     return layout;
 }
@@ -93,7 +98,7 @@ std::vector<CRGBA> ScreenLoupe::ReadScreen(const ScreenBox& box) const
         return pixels;
     // Made anew only when too small for what is read now.
     if (!screenCanvas || screenCanvas->Width() < box.width || screenCanvas->Height() < box.height)
-        screenCanvas = std::make_unique<DibCanvas>(std::max(box.width, 128), std::max(box.height, 160), 32);
+        screenCanvas = std::make_unique<DibCanvas>(std::max(box.width, 128), std::max(box.height, 160));
     const std::uint8_t* bits = screenCanvas->Bits();
     if (!bits)
         return pixels;
@@ -156,21 +161,22 @@ CRGBA ScreenLoupe::Pick(HWND owner, POINT hotSpot, int span, const ScreenLayout&
         // Its size in pixels whatever the scale: the loupe is not scaled either.
         font.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, L"Tahoma"));
-        pictureCanvas = std::make_unique<DibCanvas>(kLoupeWidth, kLoupeHeight, 24);
+        picture.Create(kLoupeWidth, kLoupeHeight);
     }
-    if (!window || !pictureCanvas->Bits())
+    const PixelView view = picture.View();
+    const MemoryDc pictureDc(nullptr);
+    const SelectedObject selectedPicture(pictureDc.get(), picture.Bitmap());
+    if (!window || !view.IsUsable() || !pictureDc.get())
         return taken;
 
-    const DibCanvas& picture = *pictureCanvas;
-    const PixelView view{picture.Bits(), kLoupeWidth, kLoupeHeight, DibStride(kLoupeWidth)};
     RenderLoupe(cells, span, taken, view);
     {
-        const SelectedObject selectedFont(picture.Dc(), font.get());
-        SetBkMode(picture.Dc(), TRANSPARENT);
-        SetTextColor(picture.Dc(), LoupeContrastColor(taken).ColorRef());
+        const SelectedObject selectedFont(pictureDc.get(), font.get());
+        SetBkMode(pictureDc.get(), TRANSPARENT);
+        SetTextColor(pictureDc.get(), LoupeContrastColor(taken).ColorRef());
         const std::u16string hex = CopyText(CopyFormat::Hex, taken, false);
         RECT band{0, kLoupeGridSide, kLoupeWidth, kLoupeHeight - 1};
-        DrawTextW(picture.Dc(), reinterpret_cast<const wchar_t*>(hex.c_str()), static_cast<int>(hex.size()), &band,
+        DrawTextW(pictureDc.get(), reinterpret_cast<const wchar_t*>(hex.c_str()), static_cast<int>(hex.size()), &band,
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
     GdiFlush();
@@ -184,7 +190,7 @@ CRGBA ScreenLoupe::Pick(HWND owner, POINT hotSpot, int span, const ScreenLayout&
     SIZE size{kLoupeWidth, kLoupeHeight};
     POINT origin{0, 0};
     BLENDFUNCTION opaque{AC_SRC_OVER, 0, 255, 0};
-    UpdateLayeredWindow(window, nullptr, &position, &size, picture.Dc(), &origin, 0, &opaque, ULW_ALPHA);
+    UpdateLayeredWindow(window, nullptr, &position, &size, pictureDc.get(), &origin, 0, &opaque, ULW_ALPHA);
     if (!IsWindowVisible(window))
         SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     footprints.Add(box, std::move(shown), std::move(beneath));

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "color/BitmapBuffer.h"
 #include "color/ColorTypes.h"
 #include "common/GdiOwners.h"
 #include "dialog/LoupeFootprints.h"
@@ -23,6 +24,8 @@ struct ScreenLayout {
     std::vector<DesktopRect> monitors;
 };
 ScreenLayout CurrentScreenLayout();
+// The screen as far as it can be read: the virtual screen's rectangle.
+ScreenBox ReadableScreen();
 
 class ScreenLoupe {
 public:
@@ -52,5 +55,5 @@ private:
     // Kept from move to move: where the screen is read into, and the
     // loupe's picture.
     mutable std::unique_ptr<DibCanvas> screenCanvas;
-    std::unique_ptr<DibCanvas> pictureCanvas;
+    CBitmapBuffer picture;
 };
