@@ -15,6 +15,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/BenchModule.h"
 #include "bench/BenchPalette.h"
 #include "common/GdiOwners.h"
 #include "palette/formats/PaletteLists.h"
@@ -22,21 +23,11 @@
 #include "dialog/PhysicalPixels.h"
 #include "dialog/PickerDialog.h"
 #include "dialog/PickerSettings.h"
-#include "plexa/HostCore.h"
-#include "module/ModuleState.h"
 #include "resources/ResourceIds.h"
 
 namespace {
 
 constexpr int kRounds = 200;
-
-double Now()
-{
-    LARGE_INTEGER counter{}, frequency{};
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // The median of kRounds runs of body, in microseconds.
 double MedianMicroseconds(const std::function<void(int)>& body)
@@ -196,17 +187,10 @@ void DragAlongTheRedSlider(HWND dialog, const char* size)
 
 int main()
 {
-    jx_HOSTCORE* core = CreateHostCore(HostCoreConfig{u"Software\\PlexaBench"});
-    const HMODULE module = LoadLibraryW(L"ColorPicker.dll");
-    if (!core || !module) {
-        std::printf("ColorPicker.dll and Plexa.dll must be beside this program.\n");
+    const BenchModule bench;
+    if (!bench)
         return 1;
-    }
-    HostObject = core;
-    ModuleInstance = module;
-    LanguageCookie = core->LoadModuleTexts(module);
-    ColorChangeMessage = RegisterWindowMessageA(kColorChangeMessageName);
-    core->WriteSettingInt(&kPickerSettingsSection, "SizeMode", 0);
+    const HMODULE module = bench.Module();
     HWND requester = CreateRequester();
 
     CCltPiker controller;
@@ -264,8 +248,5 @@ int main()
     std::printf("pick move handled in full:       %8.1f us (screen read, loupe, color change)\n", pick);
     DestroyWindow(dialog);
     DestroyWindow(requester);
-    // The controller still writes its settings; the host goes after it.
-    HostObject = nullptr;
-    core->Destroy();
     return 0;
 }

@@ -24,12 +24,11 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchModule.h"
 #include "dialog/CltPiker.h"
 #include "dialog/PaletteFolders.h"
 #include "dialog/PickerDialog.h"
 #include "dialog/PickerSettings.h"
-#include "module/ModuleState.h"
-#include "plexa/HostCore.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -37,14 +36,6 @@ namespace {
 constexpr int kRounds = 7;
 constexpr int kRepaints = 20;
 constexpr int kMoves = 60;
-
-double Now()
-{
-    LARGE_INTEGER counter{}, frequency{};
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 double ProcessCpuSeconds()
 {
@@ -286,17 +277,10 @@ void PrintShare(const char* what, const std::vector<double>& ours, const std::ve
 
 int main()
 {
-    jx_HOSTCORE* core = CreateHostCore(HostCoreConfig{u"Software\\PlexaBench"});
-    const HMODULE module = LoadLibraryW(L"ColorPicker.dll");
-    if (!core || !module) {
-        std::printf("ColorPicker.dll and Plexa.dll must be beside this program.\n");
+    const BenchModule bench;
+    if (!bench)
         return 1;
-    }
-    HostObject = core;
-    ModuleInstance = module;
-    LanguageCookie = core->LoadModuleTexts(module);
-    ColorChangeMessage = RegisterWindowMessageA(kColorChangeMessageName);
-    core->WriteSettingInt(&kPickerSettingsSection, "SizeMode", 0);
+    const HMODULE module = bench.Module();
     HWND requester = CreateWindowW(L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
                                    GetModuleHandleW(nullptr), nullptr);
 
@@ -319,7 +303,5 @@ int main()
     PrintLine("last color shown after", picker.delay1, standard.delay1);
     PrintLine("process CPU per move", picker.cpu1, standard.cpu1);
     DestroyWindow(requester);
-    HostObject = nullptr;
-    core->Destroy();
     return 0;
 }
