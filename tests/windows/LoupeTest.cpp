@@ -24,51 +24,34 @@ COLORREF PatternAt(int x, int y)
     return RGB(column, row, (column + row) % 2 ? 0xC0 : 0x40);
 }
 
-// A top-most window painted with the pattern, gone at the end.
-class PatternWindow {
+// Paints the pattern window, at kPatternLeft, kPatternTop.
+LRESULT CALLBACK PaintPattern(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_PAINT)
+        return DefWindowProcW(window, message, wParam, lParam);
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < kPatternSide; ++y)
+        for (int x = 0; x < kPatternSide; ++x) {
+            const COLORREF color = PatternAt(kPatternLeft + x, kPatternTop + y);
+            pixels.push_back(GetRValue(color) << 16 | GetGValue(color) << 8 | GetBValue(color));
+        }
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, kPatternSide, -kPatternSide, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    SetDIBitsToDevice(dc, 0, 0, kPatternSide, kPatternSide, 0, 0, 0, kPatternSide, pixels.data(), &info,
+                      DIB_RGB_COLORS);
+    EndPaint(window, &paint);
+    return 0;
+}
+
+// The window with the pattern, gone at the end.
+class PatternWindow : public ScreenPatch {
 public:
     PatternWindow()
+        : ScreenPatch(nullptr, L"PlexaTestPatternWindow", kPatternLeft, kPatternTop, kPatternSide, PaintPattern)
     {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = Proc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = kClass;
-        RegisterClassW(&windowClass);
-        window = CreateWindowExW(WS_EX_TOPMOST, kClass, L"", WS_POPUP | WS_VISIBLE, kPatternLeft, kPatternTop,
-                                 kPatternSide, kPatternSide, nullptr, nullptr, windowClass.hInstance, nullptr);
-        UpdateWindow(window);
-        GdiFlush();
     }
-    PatternWindow(const PatternWindow&) = delete;
-    PatternWindow& operator=(const PatternWindow&) = delete;
-    ~PatternWindow()
-    {
-        DestroyWindow(window);
-        UnregisterClassW(kClass, GetModuleHandleW(nullptr));
-    }
-
-private:
-    static constexpr wchar_t kClass[] = L"PlexaTestPatternWindow";
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        if (message != WM_PAINT)
-            return DefWindowProcW(window, message, wParam, lParam);
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        std::vector<std::uint32_t> pixels;
-        for (int y = 0; y < kPatternSide; ++y)
-            for (int x = 0; x < kPatternSide; ++x) {
-                const COLORREF color = PatternAt(kPatternLeft + x, kPatternTop + y);
-                pixels.push_back(GetRValue(color) << 16 | GetGValue(color) << 8 | GetBValue(color));
-            }
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof info.bmiHeader, kPatternSide, -kPatternSide, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        SetDIBitsToDevice(dc, 0, 0, kPatternSide, kPatternSide, 0, 0, 0, kPatternSide, pixels.data(), &info,
-                          DIB_RGB_COLORS);
-        EndPaint(window, &paint);
-        return 0;
-    }
-    HWND window = nullptr;
 };
 
 COLORREF ScreenPixel(int x, int y)

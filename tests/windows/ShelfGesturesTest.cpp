@@ -31,37 +31,6 @@ POINT Cell(HWND dialog, int i)
             shelf.top + (i / 12) * cellHeight + cellHeight / 2};
 }
 
-// A top-most window on the screen filled with a brush (which it then owns),
-// gone at the end.
-class ScreenPatch {
-public:
-    ScreenPatch(HBRUSH brush, const wchar_t* className, int left, int top, int size) : brush(brush)
-    {
-        windowClass.lpfnWndProc = DefWindowProcW;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hbrBackground = brush;
-        windowClass.lpszClassName = className;
-        RegisterClassW(&windowClass);
-        window = CreateWindowExW(WS_EX_TOPMOST, className, L"", WS_POPUP | WS_VISIBLE, left, top, size, size, nullptr,
-                                 nullptr, windowClass.hInstance, nullptr);
-        UpdateWindow(window);
-        GdiFlush();
-    }
-    ScreenPatch(const ScreenPatch&) = delete;
-    ScreenPatch& operator=(const ScreenPatch&) = delete;
-    ~ScreenPatch()
-    {
-        DestroyWindow(window);
-        UnregisterClassW(windowClass.lpszClassName, windowClass.hInstance);
-        DeleteObject(brush);
-    }
-
-private:
-    HBRUSH brush;
-    WNDCLASSW windowClass{};
-    HWND window = nullptr;
-};
-
 } // namespace
 
 TEST_F(ShelfGestures, ClicksPickFilledSlotsAndStoreIntoEmptyOnes)

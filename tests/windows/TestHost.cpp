@@ -180,6 +180,28 @@ void Press(HWND focus, UINT key, bool control, bool shift)
     SetKeyboardState(saved);
 }
 
+ScreenPatch::ScreenPatch(HBRUSH brush, const wchar_t* className, int left, int top, int size, WNDPROC procedure)
+    : brush(brush)
+{
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hbrBackground = brush;
+    windowClass.lpszClassName = className;
+    RegisterClassW(&windowClass);
+    window = CreateWindowExW(WS_EX_TOPMOST, className, L"", WS_POPUP | WS_VISIBLE, left, top, size, size, nullptr,
+                             nullptr, windowClass.hInstance, nullptr);
+    UpdateWindow(window);
+    GdiFlush();
+}
+
+ScreenPatch::~ScreenPatch()
+{
+    DestroyWindow(window);
+    UnregisterClassW(windowClass.lpszClassName, windowClass.hInstance);
+    if (brush)
+        DeleteObject(brush);
+}
+
 COLORREF PixelAt(HWND dialog, POINT point)
 {
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);

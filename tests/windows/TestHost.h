@@ -97,6 +97,22 @@ protected:
 };
 
 // A frame that records each modal state it is told.
+// A top-most square window on the screen, gone at the end: filled with a
+// brush (which it then owns), or painted by its own window procedure.
+class ScreenPatch {
+public:
+    ScreenPatch(HBRUSH brush, const wchar_t* className, int left, int top, int size,
+                WNDPROC procedure = DefWindowProcW);
+    ScreenPatch(const ScreenPatch&) = delete;
+    ScreenPatch& operator=(const ScreenPatch&) = delete;
+    ~ScreenPatch();
+
+private:
+    HBRUSH brush;
+    WNDCLASSW windowClass{};
+    HWND window = nullptr;
+};
+
 class RecordingFrame : public jx_FRAME {
 public:
     void SetModalState(int state) override;
