@@ -1,18 +1,18 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds the 64-bit Windows build and starts the viewer
-# with the color picker under Wine. Without a display it runs on a private
-# one, opens the picker and saves a screenshot.
+# Sets up the machine, builds the 64-bit Windows build (with --32, the 32-bit
+# one) and starts the viewer with the color picker under Wine. Without a
+# display it runs on a private one, opens the picker and saves a screenshot.
+#   scripts/run.sh [--32]
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 
+bits=64
+[ "${1:-}" = --32 ] && bits=32
 "$repo/scripts/setup.sh"
+use_windows_build "$bits" viewer-prefix
 mkdir -p "$repo/build"
-build_preset win64
-
-export WINEPREFIX="$repo/build/win64/viewer-prefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree=;mshtml="
-viewer="$repo/build/win64/bin/PlexaViewer.exe"
+build_preset "$preset"
+viewer="$bin/PlexaViewer.exe"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     echo "Starting the viewer: Color > Pick color... (Ctrl+K) opens the picker."
@@ -32,6 +32,7 @@ for _ in $(seq 120); do
     sleep 0.5
 done
 screenshot="$repo/build/viewer-screenshot.png"
+[ "$bits" = 32 ] && screenshot="$repo/build/viewer-screenshot-32.png"
 if [ $picker_open = yes ]; then
     sleep 1
     import -window root "$screenshot"

@@ -8,20 +8,24 @@
 # the loupe over a board of colored squares (also with Wine's DPI at 144,
 # 150 %), the palette menu open and the load dialog. Each case sets the picker's
 # settings in a private Wine prefix before the viewer starts, and starts with
-# the built-in palette. With a NAME, only that picture is taken.
-#   scripts/screenshots.sh [NAME]
+# the built-in palette. With a NAME, only that picture is taken; with --32,
+# the pictures are of the 32-bit build, in build/screenshots-32/.
+#   scripts/screenshots.sh [--32] [NAME]
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 
+bits=64
+if [ "${1:-}" = --32 ]; then
+    bits=32
+    shift
+fi
 "$repo/scripts/setup.sh"
+use_windows_build "$bits" screenshot-prefix
 mkdir -p "$repo/build"
-build_preset win64
-
-export WINEPREFIX="$repo/build/win64/screenshot-prefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree=;mshtml="
-viewer="$repo/build/win64/bin/PlexaViewer.exe"
+build_preset "$preset"
+viewer="$bin/PlexaViewer.exe"
 out="$repo/build/screenshots"
+[ "$bits" = 32 ] && out="$repo/build/screenshots-32"
 key='HKCU\Software\Plexa\{F4A55FD1-ED46-498A-9906-ED1E254B238F}'
 only=${1:-}
 mkdir -p "$out"
@@ -154,7 +158,7 @@ shot shelf-scrolled 0 3 1 0 0 store
 shot shelf-gradient-drag 0 3 1 0 0 gradient
 shot pick 0 3 1 0 0 pick
 # A board of 3-pixel squares, each of its own color, to pick from.
-board="$repo/build/screenshots/board.png"
+board="$out/board.png"
 convert -size 100x100 xc: -channel R -fx 'i/99' -channel G -fx 'j/99' -channel B -fx '(i+j)%2' +channel \
     -scale 300% "$board"
 display -geometry +20+120 "$board" &

@@ -37,3 +37,62 @@ start_xvfb() {
     fi
     export DISPLAY=":$display"
 }
+
+# Whether this machine's kernel runs 32-bit x86 programs (some virtual
+# machines run 64-bit user code only). Runs the smallest such program: an ELF
+# header, one loadable segment and `xor ebx, ebx; mov eax, 1; int 0x80`, the
+# exit system call with status 0.
+kernel_runs_32_bit() {
+    local probe
+    probe=$(mktemp)
+    printf '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00' >"$probe"
+    printf '\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00' >>"$probe"
+    printf '\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x28\x00' >>"$probe"
+    printf '\x00\x00\x00\x00' >>"$probe"
+    printf '\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08' >>"$probe"
+    printf '\x5d\x00\x00\x00\x5d\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00' >>"$probe"
+    printf '\x31\xdb\xb8\x01\x00\x00\x00\xcd\x80' >>"$probe"
+    chmod +x "$probe"
+    local status=0
+    "$probe" 2>/dev/null || status=1
+    rm -f "$probe"
+    return $status
+}
+
+wine32_installed() {
+    dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed"
+}
+
+# Succeeds when 32-bit Windows programs can run here; otherwise prints why
+# not, as the end of a sentence, and fails.
+wine32_runs() {
+    if ! kernel_runs_32_bit; then
+        echo "this machine's kernel does not run 32-bit programs"
+        return 1
+    fi
+    if ! wine32_installed; then
+        echo "32-bit Wine (wine32:i386) is not installed"
+        return 1
+    fi
+}
+
+# Chooses the Windows build the viewer runs from, by its width (64 or 32),
+# and a Wine prefix of that width named NAME inside it: sets `preset`, `bin`
+# and WINEPREFIX. The 32-bit build needs 32-bit Wine: without it, says why
+# and exits.
+use_windows_build() {
+    local bits=$1 name=$2
+    preset="win$bits"
+    bin="$repo/build/$preset/bin"
+    export WINEPREFIX="$repo/build/$preset/$name"
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree=;mshtml="
+    if [ "$bits" = 32 ]; then
+        local why
+        if ! why=$(wine32_runs); then
+            echo "The 32-bit build cannot run: $why." >&2
+            exit 1
+        fi
+        export WINEARCH=win32
+    fi
+}
