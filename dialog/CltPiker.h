@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "color/BitmapBuffer.h"
@@ -17,6 +18,7 @@
 #include "color/Controls.h"
 #include "color/LayoutBridge.h"
 #include "common/GdiOwners.h"
+#include "dialog/DialogAccessible.h"
 #include "dialog/DialogKeyFilter.h"
 #include "dialog/ScreenLoupe.h"
 #include "palette/ColorNameTable.h"
@@ -42,7 +44,7 @@ enum DragKind : int {
     kFieldDrag = 8,
 };
 
-class CCltPiker final : public CControlOwner, public CShelfOwner, public UndoTarget {
+class CCltPiker final : public CControlOwner, public CShelfOwner, public UndoTarget, public AccessibleSource {
 public:
     CCltPiker();
     CCltPiker(const CCltPiker&) = delete;
@@ -70,6 +72,17 @@ public:
     void SlotsChanged() override;
     jx_STREAM* SnapshotPalette() override;
     void LoadPaletteSnapshot(jx_STREAM* snapshot) override;
+
+    // AccessibleSource
+    HWND AccessibleWindow() const override { return hDlg; }
+    ElementSet ListedElements() const override;
+    AccessibleElement Element(int element) const override;
+    int FocusedElement() const override { return keyFocus; }
+    void DoElementAction(int element) override;
+    int SlotCount() const override { return shelf.model.slots.Count(); }
+    AccessibleElement Slot(int index) const override;
+    int FocusedSlot() const override { return keyFocus == kElementShelf ? shelfFocusCell : -1; }
+    void DoSlotAction(int index) override;
 
     // Palettes as a whole. A load reads the stream into the shelf (after
     // its slots, or in their place) and is one undo step; a save writes the
@@ -134,6 +147,43 @@ public:
     // Shows or hides the shelf's tooltip that follows the pointer.
     void TrackShelfTip(bool on);
     void UpdateUndoButtons();
+
+    // The keyboard on the windowless controls. Tab and Shift+Tab visit
+    // them where the field's placeholder stands in the window order; while
+    // one has the focus, the dialog window itself holds the keyboard focus.
+    bool OnNavigationKey(const MSG& message);
+    bool OnTab(bool forward);
+    bool OnShelfKey(WPARAM key, bool shift, std::optional<StepKey> step);
+    // Moves the shelf's focus cell, scrolling it into view.
+    void MoveShelfFocus(int cell);
+    void OnDialogFocusLost();
+    void InvalidateFocusRect() const;
+    // Moves the focus to a windowless control (kNoElement: to none).
+    void FocusElement(int element);
+    // The controls the keyboard visits: those listed that are not cut off.
+    ElementSet FocusableElements() const;
+    // Whether compact mode cuts the control off.
+    bool IsCutOff(int element) const;
+    // Where the control is painted, in client coordinates.
+    RECT ElementRect(int element) const;
+    // The number or text a screen reader reads as the control's value.
+    std::u16string ElementValue(int element) const;
+    // Raises a value change event for each control whose value changed.
+    void AnnounceValues();
+    // Draws the focus rectangle of the focused windowless control, within
+    // `dirty` when given.
+    void DrawElementFocus(HDC dc, const RECT* dirty) const;
+    RECT FocusRect() const;
+    // A click on the Original swatch: the starting color comes back.
+    bool TakeOriginalColor();
+    // A left click on a slot (with Ctrl: emptying it); true when something
+    // changed.
+    bool ClickSlot(int slot, bool control);
+    // Scrolls the shelf so the slot's row is in view.
+    void ScrollSlotIntoView(int slot);
+    // The eyedropper from the keyboard: a pick that the arrows steer and
+    // Enter ends, without a button held.
+    void StartKeyboardPick();
 
     // Dialog message handlers.
     INT_PTR OnInitDialog(HWND dialog);
@@ -233,6 +283,16 @@ public:
     // The swatch and shelf tips show the contrast of two colors.
     bool showContrast = false;
     DialogKeyFilter keyFilter;
+    // The windowless control with the keyboard focus, or kNoElement.
+    int keyFocus = kNoElement;
+    // The shelf's focus cell.
+    int shelfFocusCell = 0;
+    // The pick was started from the keyboard: pointer moves without a
+    // button follow it.
+    bool keyboardPick = false;
+    // The values last announced to screen readers, per control.
+    std::u16string announcedValues[kLastElement + 1];
+    std::unique_ptr<DialogAccessibility> accessibility;
     COLORREF gridColor1 = 0x00FFFFFF;
     COLORREF gridColor2 = 0x00F8E0CC;
     int gridMode = 1;

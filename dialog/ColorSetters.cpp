@@ -41,8 +41,10 @@ bool CCltPiker::Changed(const ColorChange& change)
     } else {
         RefreshColorTexts();
     }
-    if (hDlg)
+    if (hDlg) {
+        AnnounceValues();
         InvalidateRect(hDlg, nullptr, FALSE);
+    }
     return true;
 }
 

@@ -106,6 +106,7 @@ void CCltPiker::OnFieldModeClicked()
     fieldMode = mode;
     UpdateFieldParams();
     UpdateMarkers();
+    AnnounceValues();
     InvalidateRect(hDlg, nullptr, FALSE);
 }
 

@@ -42,6 +42,8 @@ bool CCltPiker::OnFilteredKey(const MSG& message)
 {
     if (picking)
         return OnPickingKey(message);
+    if (OnNavigationKey(message))
+        return true;
     // In an edit field Ctrl+C copies the field's selection, as always.
     if (message.message == WM_KEYDOWN && message.wParam == 'C' && GetKeyState(VK_CONTROL) < 0 &&
         GetKeyState(VK_MENU) >= 0 && !IsEditWindow(GetFocus())) {

@@ -28,7 +28,7 @@ void DialogKeyFilter::Start(HWND window, std::function<bool(const MSG&)> handler
 
 bool DialogKeyFilter::Handles(const MSG& message) const
 {
-    if (message.message != WM_KEYDOWN && message.message != WM_KEYUP)
+    if (message.message != WM_KEYDOWN && message.message != WM_KEYUP && message.message != WM_SYSKEYDOWN)
         return false;
     if (message.hwnd != dialog && !IsChild(dialog, message.hwnd))
         return false;

@@ -29,6 +29,11 @@ void CCltPiker::OnSize(WPARAM type, int width, int height)
     if (bridge && width != 0)
         bridge->ProcessMessage(hDlg, WM_SIZE, type, MAKELPARAM(width, height));
     LayoutControls();
+    // A control that compact mode cut off gives up the focus.
+    if (keyFocus != kNoElement && IsCutOff(keyFocus)) {
+        FocusElement(kNoElement);
+        SendMessageW(hDlg, WM_NEXTDLGCTL, 0, FALSE);
+    }
 }
 
 void CCltPiker::LayoutControls()
@@ -74,6 +79,9 @@ void CCltPiker::OnDestroy()
     }
     KillTimer(hDlg, IDT_COLOR_TEXTS);
     loupe.Destroy();
+    // Screen readers holding the dialog's objects hear from now on that it
+    // has gone.
+    accessibility.reset();
     // The controller deletes its pictures after the static is gone: the
     // static must not hold one then.
     ShowEyedropperPicture(nullptr);

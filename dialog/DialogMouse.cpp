@@ -46,6 +46,11 @@ void CCltPiker::OnLeftButtonDown(int keys, int x, int y)
 {
     tipSlot = -1;
     slotStoredByClick = -1;
+    if (picking && keyboardPick) {
+        // A click ends a pick the keyboard began, as a release ends a drag.
+        OnLeftButtonUp(keys, x, y);
+        return;
+    }
     if (!compact && IsPointInDlgItem(hDlg, IDC_EYEDROPPER, x, y)) {
         SetPickMode(!picking);
         if (picking)
@@ -53,22 +58,7 @@ void CCltPiker::OnLeftButtonDown(int keys, int x, int y)
         return;
     }
     if (originalSwatch.HitTest(x, y, 0, 0)) {
-        const CRGBA original(request.word[kPickerColor]);
-        bool changed = false;
-        if (color.alphaEnabled) {
-            // The original alpha is made current first; the change is then a
-            // full one (undo step, refresh, requester told) even when only
-            // the alpha differed.
-            const CRGBA before = color.currentColor;
-            color.currentColor = CRGBA(before.ColorRef() | (original.value & 0xFF000000u));
-            ColorChange change = color.SetColor(original);
-            if (change || color.currentColor != before)
-                change = {true, true, before};
-            changed = Changed(change);
-        } else {
-            changed = SetColor(original);
-        }
-        if (changed)
+        if (TakeOriginalColor())
             OnMouseMove(0, x, y);
         return;
     }
@@ -83,20 +73,8 @@ void CCltPiker::OnLeftButtonDown(int keys, int x, int y)
         return;
     }
     if (overSlot) {
-        const int slot = shelf.HitResult().index;
-        const std::uint32_t value = shelf.model.slots.At(slot);
-        bool changed = false;
-        if (keys & MK_CONTROL)
-            changed = shelf.SetSlot(slot, EMPTY_SLOT);
-        else if (value == EMPTY_SLOT && (changed = shelf.SetSlot(slot, color.currentColor.ColorRef())))
-            slotStoredByClick = slot;
-        else
-            changed = SetColor(CRGBA(value));
-        if (changed) {
-            UpdateUndoButtons();
-            InvalidateRect(hDlg, nullptr, FALSE);
+        if (ClickSlot(shelf.HitResult().index, (keys & MK_CONTROL) != 0))
             OnMouseMove(0, x, y);
-        }
         return;
     }
     if (colorField.HitTest(x, y, 0, 0) || sliders[kStripSlider].HitTest(x, y, 0, 0)) {
@@ -114,6 +92,39 @@ void CCltPiker::OnLeftButtonDown(int keys, int x, int y)
         dragControl = slider;
         SetCapture(hDlg);
     }
+}
+
+bool CCltPiker::TakeOriginalColor()
+{
+    const CRGBA original(request.word[kPickerColor]);
+    if (!color.alphaEnabled)
+        return SetColor(original);
+    // The original alpha is made current first; the change is then a full
+    // one (undo step, refresh, requester told) even when only the alpha
+    // differed.
+    const CRGBA before = color.currentColor;
+    color.currentColor = CRGBA(before.ColorRef() | (original.value & 0xFF000000u));
+    ColorChange change = color.SetColor(original);
+    if (change || color.currentColor != before)
+        change = {true, true, before};
+    return Changed(change);
+}
+
+bool CCltPiker::ClickSlot(int slot, bool control)
+{
+    const std::uint32_t value = shelf.model.slots.At(slot);
+    bool changed = false;
+    if (control)
+        changed = shelf.SetSlot(slot, EMPTY_SLOT);
+    else if (value == EMPTY_SLOT && (changed = shelf.SetSlot(slot, color.currentColor.ColorRef())))
+        slotStoredByClick = slot;
+    else
+        changed = SetColor(CRGBA(value));
+    if (changed) {
+        UpdateUndoButtons();
+        InvalidateRect(hDlg, nullptr, FALSE);
+    }
+    return changed;
 }
 
 void CCltPiker::StepThroughMarks()
@@ -141,7 +152,7 @@ void CCltPiker::OnMouseMove(int keys, int x, int y)
 {
     if (GetCapture() == hDlg) {
         if (picking) {
-            if (keys & MK_LBUTTON)
+            if ((keys & MK_LBUTTON) || keyboardPick)
                 TrackPick(x, y);
             else
                 SetPickMode(false);
@@ -357,6 +368,14 @@ void CCltPiker::StoreInFirstEmptySlot()
         shelf.ScrollTo(0);
         return;
     }
+    ScrollSlotIntoView(slot);
+    if (shelf.SetSlot(slot, color.currentColor.ColorRef()))
+        UpdateUndoButtons();
+    InvalidateRect(hDlg, nullptr, FALSE);
+}
+
+void CCltPiker::ScrollSlotIntoView(int slot)
+{
     const int rowTop = shelf.model.RowTop(slot);
     const int position = shelf.model.ScrollPosition();
     const int cellHeight = shelf.model.CellHeight();
@@ -364,7 +383,4 @@ void CCltPiker::StoreInFirstEmptySlot()
         shelf.ScrollTo(rowTop);
     else if (rowTop > position - cellHeight + shelf.height)
         shelf.ScrollTo(rowTop + cellHeight - shelf.height);
-    if (shelf.SetSlot(slot, color.currentColor.ColorRef()))
-        UpdateUndoButtons();
-    InvalidateRect(hDlg, nullptr, FALSE);
 }

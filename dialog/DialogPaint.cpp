@@ -82,4 +82,5 @@ void CCltPiker::Compose(HDC dc, int width, int height, const RECT* dirty)
         if (color.alphaEnabled)
             paint(sliders[kAlphaSlider]);
     }
+    DrawElementFocus(dc, dirty);
 }

@@ -53,6 +53,7 @@ void CCltPiker::SetPickMode(bool on)
         return;
     }
     picking = false;
+    keyboardPick = false;
     CatchUpColorTexts();
     loupe.Hide();
     ReleaseCaptureUnlessNeeded();

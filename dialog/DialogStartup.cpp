@@ -101,6 +101,9 @@ INT_PTR CCltPiker::OnInitDialog(HWND dialog)
     UpdateSliderParams();
     UpdateFieldParams();
     updating = false;
+    for (int element = kFirstElement; element <= kLastElement; ++element)
+        announcedValues[element] = ElementValue(element);
+    accessibility = std::make_unique<DialogAccessibility>(*this);
     AddSystemMenuItems();
     PlaceWindow();
     ShowSizeModeCaption();

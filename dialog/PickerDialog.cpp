@@ -94,6 +94,18 @@ INT_PTR Dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
         controller->OnMouseWheel(GET_KEYSTATE_WPARAM(wParam), point.x, point.y, GET_WHEEL_DELTA_WPARAM(wParam));
         return FALSE;
     }
+    case WM_GETOBJECT:
+        if (!controller->accessibility)
+            return FALSE;
+        SetWindowLongPtrW(dialog, DWLP_MSGRESULT, controller->accessibility->Answer(wParam, lParam));
+        return TRUE;
+    case WM_SETFOCUS:
+        // The dialog keeps the focus a windowless control was given instead
+        // of handing it to its first control.
+        return controller->keyFocus != kNoElement;
+    case WM_KILLFOCUS:
+        controller->OnDialogFocusLost();
+        return FALSE;
     case WM_CAPTURECHANGED:
         controller->OnCaptureChanged(reinterpret_cast<HWND>(lParam));
         return FALSE;

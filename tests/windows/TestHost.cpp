@@ -180,6 +180,24 @@ void Press(HWND focus, UINT key, bool control, bool shift)
     SetKeyboardState(saved);
 }
 
+void PressInDialog(HWND dialog, UINT key, bool shift)
+{
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    BYTE saved[256];
+    std::memcpy(saved, keys, sizeof keys);
+    keys[VK_CONTROL] = 0;
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    const UINT kind = key == VK_F10 ? WM_SYSKEYDOWN : WM_KEYDOWN;
+    MSG message{GetFocus(), kind, key, 1, 0, {}};
+    if (!CallMsgFilterW(&message, MSGF_DIALOGBOX) && !IsDialogMessageW(dialog, &message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    SetKeyboardState(saved);
+}
+
 ScreenPatch::ScreenPatch(HBRUSH brush, const wchar_t* className, int left, int top, int size, WNDPROC procedure)
     : brush(brush)
 {

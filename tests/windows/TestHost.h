@@ -128,6 +128,10 @@ void Mouse(HWND dialog, UINT message, POINT point, WPARAM keys = 0);
 // A key pressed while the dialog's modal loop runs, with the keyboard's
 // Control and Shift as given: the loop hands it to its message filter first.
 void Press(HWND focus, UINT key, bool control = false, bool shift = false);
+// A key pressed as the dialog's modal loop takes it: its message filter
+// first, then the dialog manager (Tab, Enter, Escape, arrows in a group),
+// then the window with the focus.
+void PressInDialog(HWND dialog, UINT key, bool shift = false);
 // The dialog's pixel at a point, once it has painted what was pending.
 COLORREF PixelAt(HWND dialog, POINT point);
 
