@@ -3,7 +3,7 @@
 # X display, into build/screenshots/: each of the six field modes in full
 # size, compact mode, with alpha, each background mode, the smallest and a
 # 1920 x 1080 window in both size modes, a swatch's tooltip (also with the
-# contrast shown), the shelf's
+# contrast shown), the keyboard's focus on a slider and on a shelf cell, the shelf's
 # marks, the shelf scrolled, a gradient drag on it, a pick from the screen,
 # the loupe over a board of colored squares (also with Wine's DPI at 144,
 # 150 %), the palette menu open and the load dialog. Each case sets the picker's
@@ -119,6 +119,12 @@ shot() {
         xdotool mousemove $((X + 553)) "$icon_y" click 1
         sleep 2.5
         import -window root -crop "$((WIDTH + 200))x$((HEIGHT + 200))+$((X - 100))+$((Y - 100))" "$out/$name.png"
+    elif [ "$hover" = keys ]; then
+        # Keys typed into the dialog ($keys, in xdotool's names); X sends
+        # them to the focused window, not to the one under the pointer.
+        xdotool windowfocus "$window" sleep 0.3 key --delay 100 $keys
+        sleep 1
+        import -window "$window" "$out/$name.png"
     elif [ "$hover" = swatch ]; then
         # The current swatch: left of the middle, above the original one.
         xdotool mousemove $((X + 120)) $((Y + HEIGHT - 106)) sleep 0.2 mousemove $((X + 122)) $((Y + HEIGHT - 104))
@@ -156,6 +162,11 @@ wine reg add 'HKCU\Software\Plexa\{6B2F7C31-4D0E-4A8B-9C55-2E7D91A4F0C3}' /v col
 shot shelf-marks 0 3 1 0 0 none
 shot shelf-scrolled 0 3 1 0 0 store
 shot shelf-gradient-drag 0 3 1 0 0 gradient
+# The keyboard focus on a windowless control: from OK, five Tabs reach the
+# hexadecimal field and the next ones the field, the strip and the sliders,
+# then the swatches, the eyedropper and the shelf.
+keys="Tab Tab Tab Tab Tab Tab Tab Tab Tab" shot focus-slider 0 3 1 0 0 keys
+keys="$(printf 'Tab %.0s' $(seq 17)) Right Right Down" shot focus-shelf 0 3 1 0 0 keys
 shot pick 0 3 1 0 0 pick
 # A board of 3-pixel squares, each of its own color, to pick from.
 board="$out/board.png"
