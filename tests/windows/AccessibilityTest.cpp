@@ -521,3 +521,21 @@ TEST_F(Accessibility, OnlyTheKeyboardShowsAFocusRectangleOnAWindowlessControl)
         EXPECT_EQ(edge(), plain);
     });
 }
+
+TEST_F(Accessibility, EnterAndEscapeStillMeanOkAndCancelOnAWindowlessControl)
+{
+    // Cancel had the focus, and so was the default button, before.
+    int result = Run(kOrange, 0, [&](HWND dialog) {
+        SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDCANCEL)), TRUE);
+        TabTo(dialog, 3);
+        PressInDialog(dialog, VK_RIGHT);
+        PressInDialog(dialog, VK_RETURN);
+    });
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(chosen, 0x000084FFu) << "hue 31";
+    result = Run(kOrange, 0, [&](HWND dialog) {
+        TabTo(dialog, 12);
+        PressInDialog(dialog, VK_ESCAPE);
+    });
+    EXPECT_EQ(result, 0);
+}
