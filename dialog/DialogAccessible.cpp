@@ -480,8 +480,7 @@ private:
     std::vector<HWND> Windows() const
     {
         std::vector<HWND> windows;
-        for (HWND child = GetWindow(source->AccessibleWindow(), GW_CHILD); child;
-             child = GetWindow(child, GW_HWNDNEXT))
+        for (HWND child = GetWindow(source->AccessibleWindow(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
             if (IsWindowVisible(child))
                 windows.push_back(child);
         return windows;

@@ -93,21 +93,18 @@ std::u16string CCltPiker::ElementValue(int element) const
         const int up = colorField.channelY;
         if (!IsColorChannel(across) || !IsColorChannel(up))
             return {};
-        return FieldValueText(ChannelName(across), color.ChannelValue(across), ChannelName(up),
-                              color.ChannelValue(up));
+        return FieldValueText(ChannelName(across), color.ChannelValue(across), ChannelName(up), color.ChannelValue(up));
     }
     case kElementStrip:
         return IsColorChannel(fieldMode) ? DecimalText(color.ChannelValue(fieldMode)) : std::u16string();
     case kElementCurrent:
-        return ColorValueText(color.currentColor,
-                              FirstColorName(colorNames.Table(), color.currentColor.ColorRef()));
+        return ColorValueText(color.currentColor, FirstColorName(colorNames.Table(), color.currentColor.ColorRef()));
     case kElementOriginal: {
         const CRGBA original(request.word[kPickerColor]);
         return ColorValueText(original, FirstColorName(colorNames.Table(), original.ColorRef()));
     }
     default:
-        return SliderChannel(element) >= 0 ? DecimalText(color.ChannelValue(SliderChannel(element)))
-                                           : std::u16string();
+        return SliderChannel(element) >= 0 ? DecimalText(color.ChannelValue(SliderChannel(element))) : std::u16string();
     }
 }
 
@@ -168,7 +165,8 @@ AccessibleElement CCltPiker::Slot(int index) const
     }
     const CellRect cell = shelf.model.GetCellRect(index);
     const int top = shelf.top + cell.top - shelf.model.ScrollPosition();
-    answer.screen = ToScreen(hDlg, {shelf.left + cell.left, top, shelf.left + cell.left + cell.width, top + cell.height});
+    answer.screen =
+        ToScreen(hDlg, {shelf.left + cell.left, top, shelf.left + cell.left + cell.width, top + cell.height});
     const bool inView = top + cell.height > shelf.top && top < shelf.top + shelf.height;
     answer.state = compact || !inView ? STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN
                                       : STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;

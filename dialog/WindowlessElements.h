@@ -35,7 +35,10 @@ int SliderChannel(int element);
 class ElementSet {
 public:
     void Add(int element) { bits |= 1u << element; }
-    bool Has(int element) const { return element >= kFirstElement && element <= kLastElement && (bits >> element & 1u); }
+    bool Has(int element) const
+    {
+        return element >= kFirstElement && element <= kLastElement && (bits >> element & 1u);
+    }
     // The element of the set after (forward) or before `element` in the
     // order; kNoElement past either end. From kNoElement: the first or the
     // last.

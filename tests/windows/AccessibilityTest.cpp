@@ -125,8 +125,8 @@ struct WinEvents {
     WinEvents()
     {
         recorder = this;
-        hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_VALUECHANGE, nullptr, Record, GetCurrentProcessId(),
-                               0, WINEVENT_OUTOFCONTEXT);
+        hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_VALUECHANGE, nullptr, Record, GetCurrentProcessId(), 0,
+                               WINEVENT_OUTOFCONTEXT);
     }
     WinEvents(const WinEvents&) = delete;
     WinEvents& operator=(const WinEvents&) = delete;
@@ -148,7 +148,8 @@ struct WinEvents {
 private:
     static void CALLBACK Record(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
     {
-        if (recorder && window == recorder->dialog && (event == EVENT_OBJECT_FOCUS || event == EVENT_OBJECT_VALUECHANGE))
+        if (recorder && window == recorder->dialog &&
+            (event == EVENT_OBJECT_FOCUS || event == EVENT_OBJECT_VALUECHANGE))
             recorder->seen.emplace_back(event, object, child);
     }
     static inline WinEvents* recorder = nullptr;
@@ -214,9 +215,18 @@ TEST_F(Accessibility, TheTreeListsEveryWindowlessControlInOrderWithRoleNameAndVa
                                       ROLE_SYSTEM_SLIDER,     ROLE_SYSTEM_SLIDER,     ROLE_SYSTEM_SLIDER,
                                       ROLE_SYSTEM_SLIDER,     ROLE_SYSTEM_SLIDER,     ROLE_SYSTEM_PUSHBUTTON,
                                       ROLE_SYSTEM_PUSHBUTTON, ROLE_SYSTEM_PUSHBUTTON, ROLE_SYSTEM_LIST};
-        const std::vector<std::u16string> values{
-            u"Saturation 71, Value 88", u"36", u"36", u"71", u"88", u"224", u"160", u"64", u"#E0A040", u"#E0A040",
-            u"",                        u""};
+        const std::vector<std::u16string> values{u"Saturation 71, Value 88",
+                                                 u"36",
+                                                 u"36",
+                                                 u"71",
+                                                 u"88",
+                                                 u"224",
+                                                 u"160",
+                                                 u"64",
+                                                 u"#E0A040",
+                                                 u"#E0A040",
+                                                 u"",
+                                                 u""};
         for (LONG id = 1; id <= 12; ++id) {
             EXPECT_EQ(Name(client.get(), id), kNames[id - 1]) << id;
             EXPECT_EQ(Role(client.get(), id), roles[id - 1]) << id;
