@@ -181,6 +181,17 @@ protected:
     }
     std::u16string Field(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
     static void Type(HWND dialog, int id, const wchar_t* text) { SetWindowTextW(GetDlgItem(dialog, id), text); }
+    // Forty more colors on the shelf, more rows than its view holds,
+    // scrolled to the top. (The palette grows by a row when it is painted
+    // with its last row filled.)
+    static void GrowPalette(HWND dialog)
+    {
+        for (int i = 0; i < 40; ++i) {
+            SendMessageW(dialog, WM_COMMAND, IDM_STORE_IN_EMPTY_SLOT, 0);
+            UpdateWindow(dialog);
+        }
+        SendMessageW(dialog, WM_VSCROLL, SB_TOP, 0);
+    }
     // Tabs from the hexadecimal field, the last real control before the
     // windowless ones, onto the n-th of them.
     static void TabTo(HWND dialog, int n)
@@ -304,12 +315,7 @@ TEST_F(Accessibility, TheShelfIsAListOfSlotsAndLocationsFollowTheLayout)
         EXPECT_EQ(Value(shelf.get(), 37), u"");
         EXPECT_EQ(State(shelf.get(), 1) & STATE_SYSTEM_INVISIBLE, 0);
         // More rows than the view holds: those below it are scrolled out.
-        // (The palette grows by a row when it is painted with its last row filled.)
-        for (int i = 0; i < 40; ++i) {
-            SendMessageW(dialog, WM_COMMAND, IDM_STORE_IN_EMPTY_SLOT, 0);
-            UpdateWindow(dialog);
-        }
-        SendMessageW(dialog, WM_VSCROLL, SB_TOP, 0);
+        GrowPalette(dialog);
         ASSERT_EQ(shelf->get_accChildCount(&slots), S_OK);
         EXPECT_EQ(State(shelf.get(), 1) & STATE_SYSTEM_INVISIBLE, 0);
         EXPECT_EQ(State(shelf.get(), slots) & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN),
@@ -487,12 +493,7 @@ TEST_F(Accessibility, SwatchesTheEyedropperAndTheShelfAnswerTheKeyboard)
         EXPECT_EQ(Name(shelf.get(), 3), u"Empty slot") << "each change from the keyboard is an undo step";
 
         // End: the last slot, scrolled into view.
-        // (The palette grows by a row when it is painted with its last row filled.)
-        for (int i = 0; i < 40; ++i) {
-            SendMessageW(dialog, WM_COMMAND, IDM_STORE_IN_EMPTY_SLOT, 0);
-            UpdateWindow(dialog);
-        }
-        SendMessageW(dialog, WM_VSCROLL, SB_TOP, 0);
+        GrowPalette(dialog);
         const LONG last = [&] {
             long count = 0;
             shelf->get_accChildCount(&count);
