@@ -248,6 +248,16 @@ TEST_F(Accessibility, TheTreeListsEveryWindowlessControlInOrderWithRoleNameAndVa
         EXPECT_EQ(Location(client.get(), 3), ScreenRect(dialog, IDC_HUE_SLIDER));
         EXPECT_EQ(Location(client.get(), 9), ScreenRect(dialog, IDC_CURRENT_SWATCH));
         EXPECT_EQ(Location(client.get(), 11), ScreenRect(dialog, IDC_EYEDROPPER));
+        // What lies under a point: a windowless control, or a real window.
+        const RECT strip = ScreenRect(dialog, IDC_STRIP);
+        VARIANT hit{};
+        ASSERT_EQ(client->accHitTest((strip.left + strip.right) / 2, strip.top + 3, &hit), S_OK);
+        EXPECT_EQ(hit.vt, VT_I4);
+        EXPECT_EQ(hit.lVal, 2);
+        const RECT ok = ScreenRect(dialog, IDOK);
+        ASSERT_EQ(client->accHitTest(ok.left + 3, ok.top + 3, &hit), S_OK);
+        EXPECT_EQ(hit.vt, VT_DISPATCH);
+        VariantClear(&hit);
 
         // The real child windows follow, as objects of their own; the
         // hidden placeholders are not among them.
