@@ -560,3 +560,22 @@ TEST_F(Accessibility, EnterAndEscapeStillMeanOkAndCancelOnAWindowlessControl)
     });
     EXPECT_EQ(result, 0);
 }
+
+TEST_F(Accessibility, ObjectsHeldPastTheDialogAnswerThatItHasGone)
+{
+    Ref<IAccessible> client;
+    Ref<IAccessible> shelf;
+    Run(kOrange, 0, [&](HWND dialog) {
+        Client(dialog, client);
+        ChildObject(client.get(), 12, shelf);
+    });
+    ASSERT_TRUE(client.get() && shelf.get());
+    long count = 0;
+    EXPECT_EQ(client->get_accChildCount(&count), RPC_E_DISCONNECTED);
+    EXPECT_EQ(shelf->get_accChildCount(&count), RPC_E_DISCONNECTED);
+    BSTR name = nullptr;
+    EXPECT_EQ(client->get_accName(Child(1), &name), RPC_E_DISCONNECTED);
+    EXPECT_EQ(shelf->accDoDefaultAction(Child(1)), RPC_E_DISCONNECTED);
+    IDispatch* parent = nullptr;
+    EXPECT_EQ(shelf->get_accParent(&parent), RPC_E_DISCONNECTED);
+}
