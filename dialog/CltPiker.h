@@ -156,7 +156,11 @@ public:
     bool OnShelfKey(WPARAM key, bool shift, std::optional<StepKey> step);
     // Moves the shelf's focus cell, scrolling it into view.
     void MoveShelfFocus(int cell);
-    void OnDialogFocusLost();
+    // The dialog window lost the focus to `next` (null: to another thread).
+    void OnDialogFocusLost(HWND next);
+    // True when a windowless control had the focus as the dialog was left
+    // and has it again now.
+    bool RestoreElementFocus();
     void InvalidateFocusRect() const;
     // Moves the focus to a windowless control (kNoElement: to none).
     void FocusElement(int element);
@@ -287,6 +291,9 @@ public:
     int keyFocus = kNoElement;
     // The shelf's focus cell.
     int shelfFocusCell = 0;
+    // The windowless control that had the focus when the dialog was left
+    // for another window, or kNoElement.
+    int keyFocusAway = kNoElement;
     // The pick was started from the keyboard: pointer moves without a
     // button follow it.
     bool keyboardPick = false;

@@ -6,6 +6,7 @@
 #include "dialog/CltPiker.h"
 
 #include <optional>
+#include <utility>
 
 #include "dialog/DialogItems.h"
 #include "dialog/PhysicalPixels.h"
@@ -205,14 +206,25 @@ void CCltPiker::FocusElement(int element)
     }
 }
 
-void CCltPiker::OnDialogFocusLost()
+void CCltPiker::OnDialogFocusLost(HWND next)
 {
     // A click on a real control, or another window: the windowless control
-    // loses the focus with the dialog.
+    // loses the focus with the dialog, and gets it back when the dialog is
+    // activated again unless a control of its own took it.
+    keyFocusAway = next && (next == hDlg || IsChild(hDlg, next)) ? kNoElement : keyFocus;
     if (keyFocus != kNoElement) {
         InvalidateFocusRect();
         keyFocus = kNoElement;
     }
+}
+
+bool CCltPiker::RestoreElementFocus()
+{
+    const int element = std::exchange(keyFocusAway, kNoElement);
+    if (element == kNoElement || !FocusableElements().Has(element))
+        return false;
+    FocusElement(element);
+    return true;
 }
 
 RECT CCltPiker::FocusRect() const

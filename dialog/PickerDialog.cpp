@@ -104,8 +104,12 @@ INT_PTR Dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
         // of handing it to its first control.
         return controller->keyFocus != kNoElement;
     case WM_KILLFOCUS:
-        controller->OnDialogFocusLost();
+        controller->OnDialogFocusLost(reinterpret_cast<HWND>(wParam));
         return FALSE;
+    case WM_ACTIVATE:
+        // Back from another window: the windowless control that had the
+        // focus gets it again, instead of the last real control.
+        return LOWORD(wParam) != WA_INACTIVE && controller->RestoreElementFocus();
     case WM_CAPTURECHANGED:
         controller->OnCaptureChanged(reinterpret_cast<HWND>(lParam));
         return FALSE;

@@ -536,6 +536,18 @@ TEST_F(Accessibility, OnlyTheKeyboardShowsAFocusRectangleOnAWindowlessControl)
         EXPECT_NE(edge(), plain);
         PressInDialog(dialog, VK_TAB);
         EXPECT_EQ(edge(), plain);
+        PressInDialog(dialog, VK_TAB, true);
+        EXPECT_NE(edge(), plain);
+        // Another window, and back: the focus comes back to the slider.
+        HWND other =
+            CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr);
+        SetActiveWindow(other);
+        SetFocus(other);
+        EXPECT_EQ(edge(), plain);
+        SetActiveWindow(dialog);
+        EXPECT_EQ(GetFocus(), dialog);
+        EXPECT_NE(edge(), plain);
+        DestroyWindow(other);
         // A click on a real control takes the focus away.
         TabTo(dialog, 4);
         SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_RED_FIELD)), TRUE);
