@@ -137,6 +137,9 @@ bool CCltPiker::OnTab(bool forward)
         if (next && !TabPasses(PlaceOf(hDlg, focus), PlaceOf(hDlg, next), PlaceOf(hDlg, fieldPlace), forward))
             return false;
     }
+    // The keyboard is in use: focus rectangles show from now on, as the
+    // dialog manager shows them when Tab moves between real controls.
+    SendMessageW(hDlg, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     FocusElement(focusable.Next(kNoElement, forward));
     return true;
 }
