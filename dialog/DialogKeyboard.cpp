@@ -241,7 +241,11 @@ RECT CCltPiker::FocusRect() const
     }
     if (keyFocus != kNoElement) {
         area = ElementRect(keyFocus);
-        InflateRect(&area, 2, 2);
+        // Clear of the sliders' marker triangles, which stand out of their
+        // ends by up to five pixels.
+        const bool slider = SliderChannel(keyFocus) >= 0;
+        const bool strip = keyFocus == kElementStrip;
+        InflateRect(&area, slider ? 6 : 2, strip ? 6 : 2);
     }
     return area;
 }
