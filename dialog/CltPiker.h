@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -81,7 +82,12 @@ public:
     void DoElementAction(int element) override;
     int SlotCount() const override { return shelf.model.slots.Count(); }
     AccessibleElement Slot(int index) const override;
-    int FocusedSlot() const override { return keyFocus == kElementShelf ? shelfFocusCell : -1; }
+    // A palette loaded since may hold fewer slots: the focus cell is then its last.
+    int FocusedSlot() const override
+    {
+        const int count = shelf.model.slots.Count();
+        return keyFocus == kElementShelf && count > 0 ? std::min(shelfFocusCell, count - 1) : -1;
+    }
     void DoSlotAction(int index) override;
 
     // Palettes as a whole. A load reads the stream into the shelf (after

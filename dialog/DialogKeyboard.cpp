@@ -149,7 +149,7 @@ bool CCltPiker::OnShelfKey(WPARAM key, bool shift, std::optional<StepKey> step)
     const int count = shelf.model.slots.Count();
     if (count == 0)
         return step || key == VK_SPACE;
-    const int cell = std::min(shelfFocusCell, count - 1);
+    const int cell = FocusedSlot();
     if (step) {
         const int rows = shelf.model.CellHeight() > 0 ? shelf.height / shelf.model.CellHeight() : 1;
         MoveShelfFocus(ShelfCellAfterKey(cell, *step, count, CPaletteSlots::kColumns, rows));
@@ -233,8 +233,8 @@ bool CCltPiker::RestoreElementFocus()
 RECT CCltPiker::FocusRect() const
 {
     RECT area{};
-    if (keyFocus == kElementShelf && shelf.model.slots.Count() > 0) {
-        const CellRect cell = shelf.model.GetCellRect(std::min(shelfFocusCell, shelf.model.slots.Count() - 1));
+    if (FocusedSlot() >= 0) {
+        const CellRect cell = shelf.model.GetCellRect(FocusedSlot());
         const int top = shelf.top + cell.top - shelf.model.ScrollPosition();
         area = {shelf.left + cell.left + 1, top + 1, shelf.left + cell.left + cell.width - 1, top + cell.height - 1};
         return area;

@@ -522,6 +522,18 @@ TEST_F(Accessibility, SwatchesTheEyedropperAndTheShelfAnswerTheKeyboard)
         EXPECT_NE(State(shelf.get(), last) & STATE_SYSTEM_FOCUSED, 0);
         EXPECT_EQ(State(shelf.get(), last) & STATE_SYSTEM_INVISIBLE, 0) << "the focus cell is scrolled into view";
         EXPECT_NE(State(shelf.get(), 1) & STATE_SYSTEM_INVISIBLE, 0);
+
+        // A smaller palette in its place: the focus cell is its last slot.
+        SendMessageW(dialog, WM_COMMAND, IDM_FIRST_CATALOG_PALETTE, 0);
+        long count = 0;
+        shelf->get_accChildCount(&count);
+        ASSERT_LT(count, last);
+        VARIANT focus{};
+        EXPECT_EQ(shelf->get_accFocus(&focus), S_OK);
+        EXPECT_EQ(focus.vt, VT_I4);
+        EXPECT_EQ(focus.lVal, count);
+        PressInDialog(dialog, VK_LEFT);
+        EXPECT_NE(State(shelf.get(), count - 1) & STATE_SYSTEM_FOCUSED, 0);
     });
 }
 
