@@ -243,9 +243,7 @@ RECT CCltPiker::FocusRect() const
         area = ElementRect(keyFocus);
         // Clear of the sliders' marker triangles, which stand out of their
         // ends by up to five pixels.
-        const bool slider = SliderChannel(keyFocus) >= 0;
-        const bool strip = keyFocus == kElementStrip;
-        InflateRect(&area, slider ? 6 : 2, strip ? 6 : 2);
+        InflateRect(&area, SliderChannel(keyFocus) >= 0 ? 6 : 2, 2);
     }
     return area;
 }
