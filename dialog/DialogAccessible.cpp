@@ -1,5 +1,6 @@
 #include "dialog/DialogAccessible.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "common/NoThrowBoundary.h"
@@ -123,7 +124,7 @@ public:
     {
         return Guarded(source, [&] {
             const long children = ChildCount();
-            const bool beyond = cursor + static_cast<long>(count) > children;
+            const bool beyond = count > static_cast<ULONG>(std::max(children - cursor, 0L));
             cursor = beyond ? children : cursor + static_cast<long>(count);
             return beyond ? S_FALSE : S_OK;
         });
