@@ -489,6 +489,23 @@ TEST_F(Accessibility, SwatchesTheEyedropperAndTheShelfAnswerTheKeyboard)
         EXPECT_FALSE(loupe && IsWindowVisible(loupe));
         EXPECT_TRUE(IsWindowVisible(dialog));
         EXPECT_EQ(LastMessage(), kOrange);
+        // The pointer moved without a button: the pick follows it, and
+        // Enter takes what lies under it.
+        {
+            const ScreenPatch red(CreateSolidBrush(RGB(255, 0, 0)), L"PlexaTestKeyboardPick", 100, 100, 60);
+            SetFocus(dialog);
+            TabTo(dialog, 11);
+            PressInDialog(dialog, VK_SPACE);
+            SetCursorPos(130, 130);
+            POINT at{130, 130};
+            ScreenToClient(dialog, &at);
+            Mouse(dialog, WM_MOUSEMOVE, at);
+            EXPECT_EQ(GetCapture(), dialog) << "still picking";
+            PressInDialog(dialog, VK_RETURN);
+            EXPECT_NE(GetCapture(), dialog);
+            EXPECT_EQ(LastMessage(), 0x000000FFu);
+            EXPECT_TRUE(IsWindowVisible(dialog)) << "Enter ended the pick, not the dialog";
+        }
 
         // The shelf: a focus cell of its own, each move announced.
         SetFocus(dialog);
