@@ -46,6 +46,8 @@ public:
     // coordinates; nothing for a window that does not exist.
     virtual void SetRectFromWindow(HWND placeholder);
     virtual bool HitTest(int x, int y, int marginX, int marginY) { return Contains(x, y, marginX, marginY); }
+    // Where the control is painted, in its parent's client coordinates.
+    RECT Area() const { return {left, top, left + width, top + height}; }
 
     // Makes the buffer current: created anew after a size change, rendered
     // again after a content change, untouched otherwise.

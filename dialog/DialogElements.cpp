@@ -30,11 +30,6 @@ RECT ToScreen(HWND dialog, RECT area)
     return area;
 }
 
-RECT RectOf(const CControlGeometry& control)
-{
-    return {control.left, control.top, control.left + control.width, control.top + control.height};
-}
-
 } // namespace
 
 ElementSet CCltPiker::ListedElements() const
@@ -67,21 +62,21 @@ RECT CCltPiker::ElementRect(int element) const
 {
     switch (element) {
     case kElementField:
-        return RectOf(colorField);
+        return colorField.Area();
     case kElementStrip:
-        return RectOf(sliders[kStripSlider]);
+        return sliders[kStripSlider].Area();
     case kElementCurrent:
-        return RectOf(currentSwatch);
+        return currentSwatch.Area();
     case kElementOriginal:
-        return RectOf(originalSwatch);
+        return originalSwatch.Area();
     case kElementEyedropper:
         return ItemRect(hDlg, IDC_EYEDROPPER);
     case kElementShelf:
-        return RectOf(shelf);
+        return shelf.Area();
     case kElementAlphaSlider:
-        return RectOf(sliders[kAlphaSlider]);
+        return sliders[kAlphaSlider].Area();
     default:
-        return SliderChannel(element) >= 0 ? RectOf(sliders[SliderChannel(element)]) : RECT{};
+        return SliderChannel(element) >= 0 ? sliders[SliderChannel(element)].Area() : RECT{};
     }
 }
 

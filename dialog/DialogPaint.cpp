@@ -54,8 +54,8 @@ void CCltPiker::Compose(HDC dc, int width, int height, const RECT* dirty)
     // Only what lies in the dirty part is drawn: a blink of the shelf's
     // marks draws the shelf alone.
     const auto needed = [dirty](const CWBase& control) {
-        const RECT area{control.left - 5, control.top - 5, control.left + control.width + 5,
-                        control.top + control.height + 5};
+        RECT area = control.Area();
+        InflateRect(&area, 5, 5);
         RECT common{};
         return !dirty || IntersectRect(&common, &area, dirty);
     };

@@ -133,7 +133,7 @@ void CPaletteShelf::InvalidateShelf() const
 {
     if (!owner)
         return;
-    const RECT rect{left, top, left + width, top + height};
+    const RECT rect = Area();
     InvalidateRect(owner->DialogWindow(), &rect, FALSE);
 }
 
