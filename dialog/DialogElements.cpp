@@ -158,13 +158,10 @@ AccessibleElement CCltPiker::Slot(int index) const
         answer.value = ColorValueText(CRGBA(value), nullptr);
         answer.name = name && *name ? std::u16string(name) : answer.value;
     }
-    const CellRect cell = shelf.model.GetCellRect(index);
-    const int top = shelf.top + cell.top - shelf.model.ScrollPosition();
-    answer.screen =
-        ToScreen(hDlg, {shelf.left + cell.left, top, shelf.left + cell.left + cell.width, top + cell.height});
-    const bool inView = top + cell.height > shelf.top && top < shelf.top + shelf.height;
-    answer.state = compact || !inView ? STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN
-                                      : STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
+    const CellRect cell = shelf.SlotPlace(index);
+    answer.screen = ToScreen(hDlg, {cell.left, cell.top, cell.left + cell.width, cell.top + cell.height});
+    answer.state = compact || !shelf.IsInView(cell) ? STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN
+                                                    : STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
     if (FocusedSlot() == index)
         answer.state |= STATE_SYSTEM_FOCUSED;
     return answer;

@@ -232,19 +232,17 @@ bool CCltPiker::RestoreElementFocus()
 
 RECT CCltPiker::FocusRect() const
 {
-    RECT area{};
     if (FocusedSlot() >= 0) {
-        const CellRect cell = shelf.model.GetCellRect(FocusedSlot());
-        const int top = shelf.top + cell.top - shelf.model.ScrollPosition();
-        area = {shelf.left + cell.left + 1, top + 1, shelf.left + cell.left + cell.width - 1, top + cell.height - 1};
-        return area;
+        // Inside the cell, one pixel in.
+        const CellRect cell = shelf.SlotPlace(FocusedSlot());
+        return {cell.left + 1, cell.top + 1, cell.left + cell.width - 1, cell.top + cell.height - 1};
     }
-    if (keyFocus != kNoElement) {
-        area = ElementRect(keyFocus);
-        // Clear of the sliders' marker triangles, which stand out of their
-        // ends by up to five pixels.
-        InflateRect(&area, SliderChannel(keyFocus) >= 0 ? 6 : 2, 2);
-    }
+    if (keyFocus == kNoElement)
+        return {};
+    RECT area = ElementRect(keyFocus);
+    // Clear of the sliders' marker triangles, which stand out of their ends
+    // by up to five pixels.
+    InflateRect(&area, SliderChannel(keyFocus) >= 0 ? 6 : 2, 2);
     return area;
 }
 

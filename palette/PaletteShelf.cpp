@@ -81,15 +81,23 @@ void CPaletteShelf::Paint(HDC dc)
     antsPhase = !antsPhase;
 }
 
+CellRect CPaletteShelf::SlotPlace(int index) const
+{
+    CellRect place = model.GetCellRect(index);
+    place.left += left;
+    place.top += top - model.ScrollPosition();
+    return place;
+}
+
 void CPaletteShelf::DrawMarkFrame(HDC dc, int index) const
 {
-    const CellRect cell = model.GetCellRect(index);
-    const int cellLeft = left + cell.left;
-    const int cellTop = top + cell.top - model.ScrollPosition();
-    const int cellBottom = cellTop + cell.height - 1;
+    const CellRect cell = SlotPlace(index);
     // Frames of cells out of view draw nothing.
-    if (cellBottom < top || cellTop >= top + height)
+    if (!IsInView(cell))
         return;
+    const int cellLeft = cell.left;
+    const int cellTop = cell.top;
+    const int cellBottom = cellTop + cell.height - 1;
     const auto dot = [dc](int x, int y, bool black) { PatBlt(dc, x, y, 1, 1, black ? BLACKNESS : WHITENESS); };
     const auto visibleRow = [this](int y) { return y >= top && y < top + height; };
     bool phase = antsPhase;

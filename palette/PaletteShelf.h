@@ -45,6 +45,11 @@ public:
     void PaletteChanged();
 
     const ShelfHit& HitResult() const { return hit; }
+    // Slot `index`'s cell where the shelf shows it now, in the dialog's
+    // client coordinates: above or below the view when scrolled out of it.
+    CellRect SlotPlace(int index) const;
+    // Whether any row of a cell so placed lies in the view.
+    bool IsInView(const CellRect& place) const { return place.top + place.height > top && place.top < top + height; }
     const std::vector<int>& Marks() const { return model.Marks(); }
 
     CShelfModel model;
