@@ -155,21 +155,21 @@ bool CCltPiker::OnShelfKey(WPARAM key, bool shift, std::optional<StepKey> step)
         MoveShelfFocus(ShelfCellAfterKey(cell, *step, count, CPaletteSlots::kColumns, rows));
         return true;
     }
-    bool changed = false;
-    if (key == VK_SPACE) {
-        changed = ClickSlot(cell, false);
-    } else if (key == VK_DELETE) {
-        changed = ClickSlot(cell, true);
-    } else if (key == VK_APPS || (key == VK_F10 && shift)) {
-        // As the right button: a filled slot is emptied, an empty one gets
-        // the blend of its filled neighbours.
-        int before = 0, after = 0;
-        if (shelf.model.slots.At(cell) != EMPTY_SLOT)
-            changed = shelf.SetSlot(cell, EMPTY_SLOT);
-        else if (shelf.model.FilledNeighbours(cell, before, after))
-            shelf.MakeGradient(before, after), changed = true;
-    } else {
+    if (key == VK_SPACE || key == VK_DELETE) {
+        ClickSlot(cell, key == VK_DELETE);
+        return true;
+    }
+    if (key != VK_APPS && !(key == VK_F10 && shift))
         return false;
+    // As the right button: a filled slot is emptied, an empty one gets the
+    // blend of its filled neighbours.
+    bool changed = false;
+    int before = 0, after = 0;
+    if (shelf.model.slots.At(cell) != EMPTY_SLOT) {
+        changed = shelf.SetSlot(cell, EMPTY_SLOT);
+    } else if (shelf.model.FilledNeighbours(cell, before, after)) {
+        shelf.MakeGradient(before, after);
+        changed = true;
     }
     if (changed) {
         UpdateUndoButtons();
@@ -203,10 +203,8 @@ void CCltPiker::FocusElement(int element)
     }
     InvalidateFocusRect();
     NotifyWinEvent(EVENT_OBJECT_FOCUS, hDlg, OBJID_CLIENT, ListedElements().Position(element));
-    if (element == kElementShelf && shelf.model.slots.Count() > 0) {
-        shelfFocusCell = std::min(shelfFocusCell, shelf.model.slots.Count() - 1);
-        MoveShelfFocus(shelfFocusCell);
-    }
+    if (FocusedSlot() >= 0)
+        MoveShelfFocus(FocusedSlot());
 }
 
 void CCltPiker::OnDialogFocusLost(HWND next)
