@@ -165,7 +165,7 @@ shot shelf-gradient-drag 0 3 1 0 0 gradient
 # The keyboard focus on a windowless control: from OK, five Tabs reach the
 # hexadecimal field and the next ones the field, the strip and the sliders,
 # then the swatches, the eyedropper and the shelf.
-keys="Tab Tab Tab Tab Tab Tab Tab Tab Tab" shot focus-slider 0 3 1 0 0 keys
+keys="$(printf 'Tab %.0s' $(seq 9))" shot focus-slider 0 3 1 0 0 keys
 keys="$(printf 'Tab %.0s' $(seq 17)) Right Right Down" shot focus-shelf 0 3 1 0 0 keys
 shot pick 0 3 1 0 0 pick
 # A board of 3-pixel squares, each of its own color, to pick from.

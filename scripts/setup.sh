@@ -17,14 +17,10 @@ sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
 
-installed() {
-    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
-}
-
 install_packages() {
     local missing=()
     for package in "${packages[@]}"; do
-        installed "$package" || missing+=("$package")
+        package_installed "$package" || missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return
     echo "Installing: ${missing[*]}"
@@ -43,7 +39,7 @@ install_packages() {
 # which fails `apt-get update` and leaves wine32 uninstallable: then the i386
 # architecture goes again, so that later updates and installs still work.
 install_wine32() {
-    wine32_installed && return
+    package_installed wine32:i386 && return
     if ! kernel_runs_32_bit; then
         echo "setup: this machine's kernel does not run 32-bit programs; the 32-bit build will only be compiled."
         return

@@ -59,8 +59,8 @@ kernel_runs_32_bit() {
     return $status
 }
 
-wine32_installed() {
-    dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed"
+package_installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
 }
 
 # Succeeds when 32-bit Windows programs can run here; otherwise prints why
@@ -70,7 +70,7 @@ wine32_runs() {
         echo "this machine's kernel does not run 32-bit programs"
         return 1
     fi
-    if ! wine32_installed; then
+    if ! package_installed wine32:i386; then
         echo "32-bit Wine (wine32:i386) is not installed"
         return 1
     fi
