@@ -1,15 +1,18 @@
-// What the dialog benchmarks share: a clock, and the picker module loaded
-// beside a host core of its own, as the host loads it.
+// What the dialog benchmarks share: a clock, the picker module loaded beside
+// a host core of its own, as the host loads it, and its dialog opened.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdio>
 
+#include "dialog/CltPiker.h"
+#include "dialog/PickerDialog.h"
 #include "dialog/PickerSettings.h"
 #include "module/ModuleState.h"
 #include "plexa/HostCore.h"
 #include "plexa/jx_EXTENSION.h"
+#include "resources/ResourceIds.h"
 
 // Seconds from some fixed moment.
 inline double Now()
@@ -47,7 +50,18 @@ public:
             core->Destroy();
     }
     explicit operator bool() const { return core && module; }
-    HMODULE Module() const { return module; }
+    // The dialog of `controller`, modeless, shown and painted, asked for the
+    // same color each time by `requester`.
+    HWND ShowPicker(CCltPiker& controller, HWND requester) const
+    {
+        controller.request.word[kPickerRequester] = HandleToULong(requester);
+        controller.request.word[kPickerColor] = 0x004080C0;
+        HWND dialog = CreateDialogParamW(module, MAKEINTRESOURCEW(IDD_PICKER), nullptr, PickerDialogProc,
+                                         reinterpret_cast<LPARAM>(&controller));
+        ShowWindow(dialog, SW_SHOW);
+        UpdateWindow(dialog);
+        return dialog;
+    }
 
 private:
     jx_HOSTCORE* core;

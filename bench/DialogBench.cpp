@@ -21,7 +21,6 @@
 #include "palette/formats/PaletteLists.h"
 #include "dialog/CltPiker.h"
 #include "dialog/PhysicalPixels.h"
-#include "dialog/PickerDialog.h"
 #include "dialog/PickerSettings.h"
 #include "resources/ResourceIds.h"
 
@@ -190,16 +189,10 @@ int main()
     const BenchModule bench;
     if (!bench)
         return 1;
-    const HMODULE module = bench.Module();
     HWND requester = CreateRequester();
 
     CCltPiker controller;
-    controller.request.word[kPickerRequester] = HandleToULong(requester);
-    controller.request.word[kPickerColor] = 0x004080C0;
-    HWND dialog = CreateDialogParamW(module, MAKEINTRESOURCEW(IDD_PICKER), nullptr, PickerDialogProc,
-                                     reinterpret_cast<LPARAM>(&controller));
-    ShowWindow(dialog, SW_SHOW);
-    UpdateWindow(dialog);
+    HWND dialog = bench.ShowPicker(controller, requester);
     Repaint(dialog, controller, 1000);
     // The shelf holding 100,000 colors, scrolled to the middle.
     CPaletteSlots& slots = controller.shelf.model.slots;

@@ -27,7 +27,6 @@
 #include "bench/BenchModule.h"
 #include "dialog/CltPiker.h"
 #include "dialog/PaletteFolders.h"
-#include "dialog/PickerDialog.h"
 #include "dialog/PickerSettings.h"
 #include "resources/ResourceIds.h"
 
@@ -230,7 +229,7 @@ void OpenStandard()
 
 Figures picker;
 
-void OpenPicker(HMODULE module, HWND requester)
+void OpenPicker(const BenchModule& bench, HWND requester)
 {
     // Each opening at the template's size, with the built-in palette (a
     // palette left by another bench would be read in too).
@@ -240,12 +239,7 @@ void OpenPicker(HMODULE module, HWND requester)
     HostObject->WriteSettingInt(&kPickerSettingsSection, "DlgHeight", 0);
     const double start = Now();
     CCltPiker controller;
-    controller.request.word[kPickerRequester] = HandleToULong(requester);
-    controller.request.word[kPickerColor] = 0x004080C0;
-    HWND dialog = CreateDialogParamW(module, MAKEINTRESOURCEW(IDD_PICKER), nullptr, PickerDialogProc,
-                                     reinterpret_cast<LPARAM>(&controller));
-    ShowWindow(dialog, SW_SHOW);
-    UpdateWindow(dialog);
+    HWND dialog = bench.ShowPicker(controller, requester);
     picker.opening.push_back(Now() - start);
     RECT field{};
     GetWindowRect(GetDlgItem(dialog, IDC_FIELD), &field);
@@ -280,12 +274,11 @@ int main()
     const BenchModule bench;
     if (!bench)
         return 1;
-    const HMODULE module = bench.Module();
     HWND requester = CreateWindowW(L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
                                    GetModuleHandleW(nullptr), nullptr);
 
     for (int round = 0; round < kRounds; ++round) {
-        OpenPicker(module, requester);
+        OpenPicker(bench, requester);
         OpenStandard();
     }
     std::printf("side by side, %d rounds each in turn, medians of the last %d    picker   standard  ratio\n", kRounds,
