@@ -179,8 +179,6 @@ protected:
         ASSERT_EQ(AccessibleObjectFromWindow(dialog, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible, client.Out()),
                   S_OK);
     }
-    std::u16string Field(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
-    static void Type(HWND dialog, int id, const wchar_t* text) { SetWindowTextW(GetDlgItem(dialog, id), text); }
     // Forty more colors on the shelf, more rows than its view holds,
     // scrolled to the top. (The palette grows by a row when it is painted
     // with its last row filled.)
@@ -418,7 +416,7 @@ TEST_F(Accessibility, KeysStepSlidersAndTheFieldAsTheMouseWouldAndAreAnnounced)
         TabTo(dialog, 3);
         events.Take();
         PressInDialog(dialog, VK_RIGHT);
-        EXPECT_EQ(Field(dialog, IDC_HUE_FIELD), u"31");
+        EXPECT_EQ(FieldText(dialog, IDC_HUE_FIELD), u"31");
         EXPECT_EQ(requester.colorMessages.size(), 1u);
         const auto raised = events.Take();
         EXPECT_TRUE(Saw(raised, EVENT_OBJECT_VALUECHANGE, OBJID_CLIENT, 3)) << "the hue slider";
@@ -426,40 +424,40 @@ TEST_F(Accessibility, KeysStepSlidersAndTheFieldAsTheMouseWouldAndAreAnnounced)
         EXPECT_FALSE(Saw(raised, EVENT_OBJECT_VALUECHANGE, OBJID_CLIENT, 4)) << "saturation did not change";
         // Each hue step is an undo step, as a click on the slider is.
         SendMessageW(dialog, WM_COMMAND, IDM_UNDO, 0);
-        EXPECT_EQ(Field(dialog, IDC_HUE_FIELD), u"30");
+        EXPECT_EQ(FieldText(dialog, IDC_HUE_FIELD), u"30");
         EXPECT_EQ(LastMessage(), kOrange);
         PressInDialog(dialog, VK_RIGHT);
         PressInDialog(dialog, VK_PRIOR);
-        EXPECT_EQ(Field(dialog, IDC_HUE_FIELD), u"41");
+        EXPECT_EQ(FieldText(dialog, IDC_HUE_FIELD), u"41");
         PressInDialog(dialog, VK_NEXT);
         PressInDialog(dialog, VK_DOWN);
-        EXPECT_EQ(Field(dialog, IDC_HUE_FIELD), u"30");
+        EXPECT_EQ(FieldText(dialog, IDC_HUE_FIELD), u"30");
         PressInDialog(dialog, VK_HOME);
-        EXPECT_EQ(Field(dialog, IDC_HUE_FIELD), u"0");
+        EXPECT_EQ(FieldText(dialog, IDC_HUE_FIELD), u"0");
         const std::size_t heard = requester.colorMessages.size();
         PressInDialog(dialog, VK_LEFT);
         EXPECT_EQ(requester.colorMessages.size(), heard) << "nothing below the channel's end";
         PressInDialog(dialog, VK_END);
-        EXPECT_EQ(Field(dialog, IDC_HUE_FIELD), u"360");
+        EXPECT_EQ(FieldText(dialog, IDC_HUE_FIELD), u"360");
 
         // The red slider, three on.
         PressInDialog(dialog, VK_TAB);
         PressInDialog(dialog, VK_TAB);
         PressInDialog(dialog, VK_TAB);
         PressInDialog(dialog, VK_PRIOR);
-        EXPECT_EQ(Field(dialog, IDC_RED_FIELD), u"255") << "red stops at 255";
+        EXPECT_EQ(FieldText(dialog, IDC_RED_FIELD), u"255") << "red stops at 255";
         PressInDialog(dialog, VK_NEXT);
-        EXPECT_EQ(Field(dialog, IDC_RED_FIELD), u"245");
+        EXPECT_EQ(FieldText(dialog, IDC_RED_FIELD), u"245");
     });
     Run(kOrange, 0, [&](HWND dialog) {
         // The field in hue mode: saturation across, value up.
         TabTo(dialog, 1);
         PressInDialog(dialog, VK_LEFT);
-        EXPECT_EQ(Field(dialog, IDC_SATURATION_FIELD), u"99");
+        EXPECT_EQ(FieldText(dialog, IDC_SATURATION_FIELD), u"99");
         PressInDialog(dialog, VK_DOWN, true);
-        EXPECT_EQ(Field(dialog, IDC_VALUE_FIELD), u"90");
+        EXPECT_EQ(FieldText(dialog, IDC_VALUE_FIELD), u"90");
         PressInDialog(dialog, VK_UP);
-        EXPECT_EQ(Field(dialog, IDC_VALUE_FIELD), u"91");
+        EXPECT_EQ(FieldText(dialog, IDC_VALUE_FIELD), u"91");
     });
 }
 

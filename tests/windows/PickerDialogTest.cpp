@@ -20,10 +20,6 @@ constexpr std::uint32_t kOrange = 0x000080FF;
 class PickerDialog : public DialogRunner {
 protected:
     void Setting(const char* key, int value) { Core()->WriteSettingInt(&kPickerSettingsSection, key, value); }
-
-    std::u16string Text(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
-
-    void Type(HWND dialog, int id, const wchar_t* text) { SetWindowTextW(GetDlgItem(dialog, id), text); }
 };
 
 } // namespace
@@ -31,12 +27,12 @@ protected:
 TEST_F(PickerDialog, StartsWithTheRequestsColorInEveryField)
 {
     Run(0x7F0080FF, kPickerAlpha, [&](HWND dialog) {
-        EXPECT_EQ(Text(dialog, IDC_HEX_FIELD), u"ff8000");
-        EXPECT_EQ(Text(dialog, IDC_DECIMAL_FIELD), u"255,128,0");
-        EXPECT_EQ(Text(dialog, IDC_RED_FIELD), u"255");
-        EXPECT_EQ(Text(dialog, IDC_HUE_FIELD), u"30");
-        EXPECT_EQ(Text(dialog, IDC_SATURATION_FIELD), u"100");
-        EXPECT_EQ(Text(dialog, IDC_ALPHA_FIELD), u"127");
+        EXPECT_EQ(FieldText(dialog, IDC_HEX_FIELD), u"ff8000");
+        EXPECT_EQ(FieldText(dialog, IDC_DECIMAL_FIELD), u"255,128,0");
+        EXPECT_EQ(FieldText(dialog, IDC_RED_FIELD), u"255");
+        EXPECT_EQ(FieldText(dialog, IDC_HUE_FIELD), u"30");
+        EXPECT_EQ(FieldText(dialog, IDC_SATURATION_FIELD), u"100");
+        EXPECT_EQ(FieldText(dialog, IDC_ALPHA_FIELD), u"127");
         EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, IDC_ALPHA_FIELD)));
         EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_MODE_HUE), BST_CHECKED);
     });
@@ -49,11 +45,11 @@ TEST_F(PickerDialog, EachTypedChannelValueIsOneColorMessageAndRefillsTheFields)
     Run(kOrange, 0, [&](HWND dialog) {
         Type(dialog, IDC_GREEN_FIELD, L"200");
         EXPECT_EQ(requester.colorMessages, std::vector<std::uint32_t>{0x0000C8FF});
-        EXPECT_EQ(Text(dialog, IDC_HEX_FIELD), u"ffc800");
-        EXPECT_EQ(Text(dialog, IDC_HUE_FIELD), u"47");
+        EXPECT_EQ(FieldText(dialog, IDC_HEX_FIELD), u"ffc800");
+        EXPECT_EQ(FieldText(dialog, IDC_HUE_FIELD), u"47");
         Type(dialog, IDC_HUE_FIELD, L"120");
         EXPECT_EQ(LastMessage(), 0x0000FF00u);
-        EXPECT_EQ(Text(dialog, IDC_RED_FIELD), u"0");
+        EXPECT_EQ(FieldText(dialog, IDC_RED_FIELD), u"0");
         EXPECT_EQ(requester.colorMessages.size(), 2u);
         EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_ALPHA_FIELD)));
     });
@@ -74,7 +70,7 @@ TEST_F(PickerDialog, TypedValuesAreLimitedToTheirChannels)
         EXPECT_EQ(LastMessage(), 0x0000FFFFu);
         Type(dialog, IDC_SATURATION_FIELD, L"50");
         Type(dialog, IDC_SATURATION_FIELD, L"150");
-        EXPECT_EQ(Text(dialog, IDC_SATURATION_FIELD), u"100");
+        EXPECT_EQ(FieldText(dialog, IDC_SATURATION_FIELD), u"100");
     });
 }
 
@@ -127,7 +123,7 @@ TEST_F(PickerDialog, TheCloseOnlyVariantHasNoOkButton)
 {
     Run(kOrange, kPickerCloseOnly | 0x0F000001, [&](HWND dialog) {
         EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDOK)));
-        EXPECT_EQ(Text(dialog, IDCANCEL), u"Close");
+        EXPECT_EQ(FieldText(dialog, IDCANCEL), u"Close");
     });
 }
 
@@ -147,7 +143,7 @@ TEST_F(PickerDialog, SlidersFollowDragsBeyondTheirEndsAndEscapeEndsADrag)
         EXPECT_TRUE(IsWindow(dialog)) << "Escape during a drag ends the drag only";
         EXPECT_NE(GetCapture(), dialog);
         Mouse(dialog, WM_MOUSEMOVE, {red.right, y});
-        EXPECT_EQ(Text(dialog, IDC_RED_FIELD), u"0");
+        EXPECT_EQ(FieldText(dialog, IDC_RED_FIELD), u"0");
         SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     });
     EXPECT_EQ(result, 0);
@@ -166,7 +162,7 @@ TEST_F(PickerDialog, DuringADragTheRequesterHearsEveryMoveAndTheFieldsCatchUp)
         ASSERT_EQ(requester.colorMessages.size(), before + 3) << "every move is told at once";
         EXPECT_LT(requester.colorMessages[before] & 0xFF, requester.colorMessages[before + 1] & 0xFF);
         EXPECT_EQ(requester.colorMessages.back(), 0x000080FFu);
-        EXPECT_NE(Text(dialog, IDC_RED_FIELD), u"255") << "the fields wait";
+        EXPECT_NE(FieldText(dialog, IDC_RED_FIELD), u"255") << "the fields wait";
         // The pointer rests where it was moved last: a moment later every
         // field shows the last move's color.
         POINT last{red.right + 10, y};
@@ -177,13 +173,13 @@ TEST_F(PickerDialog, DuringADragTheRequesterHearsEveryMoveAndTheFieldsCatchUp)
         while (GetTickCount() - start < 200)
             if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
                 DispatchMessageW(&message);
-        EXPECT_EQ(Text(dialog, IDC_RED_FIELD), u"255");
-        EXPECT_EQ(Text(dialog, IDC_HEX_FIELD), u"ff8000");
+        EXPECT_EQ(FieldText(dialog, IDC_RED_FIELD), u"255");
+        EXPECT_EQ(FieldText(dialog, IDC_HEX_FIELD), u"ff8000");
         // A move just before the button is let go shows at the release.
         Mouse(dialog, WM_MOUSEMOVE, {red.left - 10, y}, MK_LBUTTON);
         Mouse(dialog, WM_LBUTTONUP, {red.left - 10, y});
-        EXPECT_EQ(Text(dialog, IDC_RED_FIELD), u"0");
-        EXPECT_EQ(Text(dialog, IDC_DECIMAL_FIELD), u"0,128,0");
+        EXPECT_EQ(FieldText(dialog, IDC_RED_FIELD), u"0");
+        EXPECT_EQ(FieldText(dialog, IDC_DECIMAL_FIELD), u"0,128,0");
     });
 }
 
@@ -260,13 +256,13 @@ TEST_F(PickerDialog, TheSizeModeButtonCutsAndRestoresTheRightPart)
         RECT shelf{};
         GetWindowRect(GetDlgItem(dialog, IDC_SHELF), &shelf);
         EXPECT_EQ(compact.right, shelf.left - 8);
-        EXPECT_EQ(Text(dialog, IDC_SIZE_MODE), u">");
+        EXPECT_EQ(FieldText(dialog, IDC_SIZE_MODE), u">");
         SendMessageW(dialog, WM_COMMAND, IDC_SIZE_MODE, 0);
         RECT full{};
         GetWindowRect(dialog, &full);
         EXPECT_GT(full.right - full.left, compact.right - compact.left + 100);
         EXPECT_EQ(full.left, compact.left);
-        EXPECT_EQ(Text(dialog, IDC_SIZE_MODE), u"<");
+        EXPECT_EQ(FieldText(dialog, IDC_SIZE_MODE), u"<");
     });
 }
 

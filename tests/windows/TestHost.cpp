@@ -152,6 +152,10 @@ std::uint32_t DialogRunner::LastMessage() const
     return requester.colorMessages.empty() ? 0xDEADBEEF : requester.colorMessages.back();
 }
 
+std::u16string DialogRunner::FieldText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+
+void DialogRunner::Type(HWND dialog, int id, const wchar_t* text) { SetWindowTextW(GetDlgItem(dialog, id), text); }
+
 RECT ChildRect(HWND dialog, int id)
 {
     RECT rect{};

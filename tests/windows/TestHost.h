@@ -89,6 +89,10 @@ protected:
     jx_HOSTCORE* Core() { return picker.host.Core(); }
     // The color of the requester's last color message (0xDEADBEEF: none yet).
     std::uint32_t LastMessage() const;
+    // A child window's text, and a text typed into it (an edit field applies
+    // it at once, as typing does).
+    static std::u16string FieldText(HWND dialog, int id);
+    static void Type(HWND dialog, int id, const wchar_t* text);
 
     StartedPicker picker;
     RequesterWindow requester;
