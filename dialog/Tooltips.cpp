@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dialog/ColorValueTexts.h"
+#include "dialog/DialogItems.h"
 #include "dialog/TipTexts.h"
 #include "module/ModuleState.h"
 #include "module/ModuleText.h"
@@ -37,15 +38,6 @@ void AddWindowTool(HWND tooltip, HWND dialog, int id, int textId)
     TOOLINFOW tool =
         ToolInfo(dialog, reinterpret_cast<UINT_PTR>(control), TTF_IDISHWND | TTF_SUBCLASS, GetModuleText(textId));
     SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-// An area of the dialog a tool stands for: the place of its control now.
-RECT ToolArea(HWND dialog, HWND control)
-{
-    RECT area{};
-    GetWindowRect(control, &area);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&area), 2);
-    return area;
 }
 
 } // namespace
@@ -92,12 +84,12 @@ void CCltPiker::CreateTooltips()
         AddWindowTool(tooltip, hDlg, IDC_ALPHA_SPIN, IDS_CHANNEL_ALPHA);
     }
     AddWindowTool(tooltip, hDlg, IDC_SIZE_MODE, IDS_TIP_SIZE_MODE);
+    // An area tool stands for the place of its control now.
     for (const AreaTool& area : AreaTools()) {
-        HWND control = GetDlgItem(hDlg, area.id);
-        if (!control)
+        if (!GetDlgItem(hDlg, area.id))
             continue;
         TOOLINFOW tool = ToolInfo(hDlg, static_cast<UINT_PTR>(area.id), area.flags, area.text);
-        tool.rect = ToolArea(hDlg, control);
+        tool.rect = ItemRect(hDlg, area.id);
         SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     UpdateSwatchTip(IDC_ORIGINAL_SWATCH);
@@ -113,9 +105,9 @@ void CCltPiker::PlaceTooltips()
         return;
     }
     for (const AreaTool& area : AreaTools()) {
-        if (HWND control = GetDlgItem(hDlg, area.id)) {
+        if (GetDlgItem(hDlg, area.id)) {
             TOOLINFOW tool = ToolInfo(hDlg, static_cast<UINT_PTR>(area.id), 0, nullptr);
-            tool.rect = ToolArea(hDlg, control);
+            tool.rect = ItemRect(hDlg, area.id);
             SendMessageW(tooltip, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
