@@ -169,37 +169,47 @@ void Mouse(HWND dialog, UINT message, POINT point, WPARAM keys)
     SendMessageW(dialog, message, keys, MAKELPARAM(point.x, point.y));
 }
 
+namespace {
+
+// The keyboard's Control and Shift as given while it lives, as they were after.
+class HeldKeys {
+public:
+    HeldKeys(bool control, bool shift)
+    {
+        GetKeyboardState(saved);
+        BYTE keys[256];
+        std::memcpy(keys, saved, sizeof keys);
+        keys[VK_CONTROL] = control ? 0x80 : 0;
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+    }
+    HeldKeys(const HeldKeys&) = delete;
+    HeldKeys& operator=(const HeldKeys&) = delete;
+    ~HeldKeys() { SetKeyboardState(saved); }
+
+private:
+    BYTE saved[256] = {};
+};
+
+} // namespace
+
 void Press(HWND focus, UINT key, bool control, bool shift)
 {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    BYTE saved[256];
-    std::memcpy(saved, keys, sizeof keys);
-    keys[VK_CONTROL] = control ? 0x80 : 0;
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(keys);
+    const HeldKeys held(control, shift);
     MSG message{focus, WM_KEYDOWN, key, 0, 0, {}};
     if (!CallMsgFilterW(&message, MSGF_DIALOGBOX))
         DispatchMessageW(&message);
-    SetKeyboardState(saved);
 }
 
 void PressInDialog(HWND dialog, UINT key, bool shift)
 {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    BYTE saved[256];
-    std::memcpy(saved, keys, sizeof keys);
-    keys[VK_CONTROL] = 0;
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(keys);
+    const HeldKeys held(false, shift);
     const UINT kind = key == VK_F10 ? WM_SYSKEYDOWN : WM_KEYDOWN;
     MSG message{GetFocus(), kind, key, 1, 0, {}};
     if (!CallMsgFilterW(&message, MSGF_DIALOGBOX) && !IsDialogMessageW(dialog, &message)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    SetKeyboardState(saved);
 }
 
 ScreenPatch::ScreenPatch(HBRUSH brush, const wchar_t* className, int left, int top, int size, WNDPROC procedure)
