@@ -33,3 +33,14 @@ inline __m128i PixelWords(__m128 red, __m128 green, __m128 blue, __m128i fixedRe
 }
 
 inline std::uint32_t FirstWord(__m128i words) { return static_cast<std::uint32_t>(_mm_cvtsi128_si32(words)); }
+
+// The four pixels of words as 12 bytes at pixels, with two bytes of the
+// next pixel written too: the caller writes that pixel after these.
+inline void StoreFourPixels(std::uint8_t* pixels, __m128i words)
+{
+    // Each 64-bit half becomes its two pixels' six bytes, side by side.
+    const __m128i pairs =
+        _mm_or_si128(_mm_and_si128(words, _mm_set_epi32(0, -1, 0, -1)), _mm_slli_epi64(_mm_srli_epi64(words, 32), 24));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(pixels), pairs);
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(pixels + 6), _mm_unpackhi_epi64(pairs, pairs));
+}

@@ -23,7 +23,7 @@ void RenderTwoColorSlider(const PixelView& view, CRGBA c0, CRGBA c1)
             band.Set(i, color);
             color = color + d;
         }
-        StoreRow(band, columns, view.RowFromTop(0) + 3 * x0);
+        StoreRow(band, FindRuns(band, columns), view.RowFromTop(0) + 3 * x0);
     }
     CopyRowToAllOthers(view, view.height - 1);
 }
@@ -41,7 +41,7 @@ void RenderHueSlider(const PixelView& view, CHSV saturationValue)
             band.Set(i, walker.Color());
             walker.Step(x0 + i);
         }
-        StoreRow(band, columns, view.RowFromTop(0) + 3 * x0);
+        StoreRow(band, FindRuns(band, columns), view.RowFromTop(0) + 3 * x0);
     }
     CopyRowToAllOthers(view, view.height - 1);
 }

@@ -38,7 +38,7 @@ TEST(RowConversion, EveryComponentTruncatesItsExactProductAsOnePixelAtATimeDoes)
             const float value = values[first + static_cast<std::size_t>(i)];
             row.Set(i, {value, -value, value / 2});
         }
-        StoreRow(row, count, pixels.data(), {}, CRGBA::FromBytes(0, 7, 250));
+        StoreRow(row, FindRuns(row, count), pixels.data(), {}, CRGBA::FromBytes(0, 7, 250));
         for (int i = 0; i < count; ++i) {
             const double value = values[first + static_cast<std::size_t>(i)];
             const std::uint8_t* pixel = pixels.data() + 3 * i;
@@ -49,4 +49,81 @@ TEST(RowConversion, EveryComponentTruncatesItsExactProductAsOnePixelAtATimeDoes)
                 << value;
         }
     }
+}
+
+namespace {
+
+// A row of stretches that hold two channels or all three for various
+// lengths around the shortest held run, one or several channels varying in
+// between, each channel's values distinct from column to column where it
+// varies.
+struct Stretch {
+    int length;
+    bool varies[3];
+};
+
+constexpr Stretch kStretches[] = {
+    {kShortestHeldRun - 1, {true, false, false}},
+    {kShortestHeldRun, {false, true, false}},
+    {kShortestHeldRun + 1, {false, false, true}},
+    {kShortestHeldRun + 4, {false, false, false}},
+    {5, {true, true, true}},
+    {3 * kShortestHeldRun, {true, false, false}},
+    {2, {false, true, true}},
+    {kShortestHeldRun + 3, {false, true, false}},
+};
+
+int FillStretches(FloatRow& row)
+{
+    int i = 0;
+    float held[3] = {0.25f, -0.5f, 0.75f};
+    for (const Stretch& stretch : kStretches) {
+        for (int c = 0; c < 3; ++c)
+            held[c] += 0.0625f; // a new held value per stretch
+        for (int k = 0; k < stretch.length; ++k, ++i) {
+            float value[3];
+            for (int c = 0; c < 3; ++c)
+                value[c] = stretch.varies[c] ? static_cast<float>(i * (c + 1)) / 97.0f - 1.0f : held[c];
+            row.Set(i, {value[0], value[1], value[2]});
+        }
+    }
+    return i;
+}
+
+} // namespace
+
+TEST(RowConversion, HeldChannelsConvertOncePerRunAndGiveTheSameBytesAsEveryPixelAlone)
+{
+    FloatRow row;
+    const int count = FillStretches(row);
+    const BandRuns runs = FindRuns(row, count);
+
+    // The runs cover the row in order; held runs start where the stretches
+    // of the shortest held length or more start.
+    int next = 0;
+    int held = 0;
+    for (int r = 0; r < runs.count; ++r) {
+        ASSERT_EQ(runs.runs[r].first, next);
+        ASSERT_GT(runs.runs[r].count, 0);
+        next += runs.runs[r].count;
+        held += runs.runs[r].varying != kChannelsVary;
+    }
+    EXPECT_EQ(next, count);
+    EXPECT_EQ(held, 5);
+
+    const RowTransform transform{{0.5f, -0.25f, 0.125f}, 1.5f};
+    const CRGBA fixed = CRGBA::FromBytes(3, 200, 77);
+    std::vector<std::uint8_t> pixels(3 * count + 1, 0xEE);
+    StoreRow(row, runs, pixels.data(), transform, fixed);
+    const float offsets[3] = {transform.offset.x, transform.offset.y, transform.offset.z};
+    for (int i = 0; i < count; ++i) {
+        const float values[3] = {row.red[i], row.green[i], row.blue[i]};
+        for (int c = 0; c < 3; ++c) {
+            const float value = offsets[c] + values[c] * transform.scale;
+            ASSERT_EQ(pixels[3 * i + 2 - c],
+                      static_cast<std::uint8_t>(TruncToWrappedByte(static_cast<double>(value) * 255.0) + fixed.Byte(c)))
+                << "column " << i << ", channel " << c;
+        }
+    }
+    EXPECT_EQ(pixels.back(), 0xEE) << "written past the row";
 }
