@@ -1,12 +1,12 @@
 // Where the loupe has been, what it showed there and what was beneath it.
 //
-// Windows leaves a layered window out of what is read from the screen, but
-// not every system does, and one that moves a window may leave its picture
-// behind until the window beneath paints again. A pixel read inside a place
-// the loupe was, that is exactly what the loupe showed there, is taken as
-// the loupe's own and answered with what was beneath it. Where the screen
-// beneath really has that color, the answer is the same color read before,
-// so nothing is lost by the mistake.
+// The loupe is an ordinary window, so what is read from the screen shows
+// it, and a system that moves a window may leave its picture behind until
+// the window beneath paints again. A pixel read inside a place the loupe
+// was, that is exactly what the loupe showed there, is taken as the loupe's
+// own and answered with what was beneath it. Where the screen beneath
+// really has that color, the answer is the same color read before, so
+// nothing is lost by the mistake.
 #pragma once
 
 #include <cstddef>

@@ -43,6 +43,34 @@ constexpr wchar_t kLoupeClass[] = L"PlexaPickerLoupe";
 
 CRGBA FromBlueGreenRed(const std::uint8_t* pixel) { return CRGBA::FromBytes(pixel[2], pixel[1], pixel[0]); }
 
+// An ordinary top-most window: moving it and drawing into it costs half of
+// what updating a layered window does under Wine, and what it puts on the
+// screen is taken out of every read by the footprints either way.
+LRESULT CALLBACK LoupeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_NCCREATE:
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams));
+        break;
+    case WM_NCHITTEST:
+        return HTTRANSPARENT;
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        const PaintDc paint(window);
+        if (const auto* loupe = reinterpret_cast<const ScreenLoupe*>(GetWindowLongPtrW(window, GWLP_USERDATA)))
+            loupe->ShowPicture(paint.get());
+        return 0;
+    }
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
 void RegisterLoupeClass(HINSTANCE instance)
 {
     WNDCLASSEXW existing{};
@@ -51,8 +79,9 @@ void RegisterLoupeClass(HINSTANCE instance)
         return;
     WNDCLASSEXW loupeClass{};
     loupeClass.cbSize = sizeof loupeClass;
-    loupeClass.lpfnWndProc = DefWindowProcW;
+    loupeClass.lpfnWndProc = LoupeProc;
     loupeClass.hInstance = instance;
+    loupeClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     loupeClass.lpszClassName = kLoupeClass;
     RegisterClassExW(&loupeClass);
 }
@@ -106,7 +135,6 @@ std::vector<CRGBA> ScreenLoupe::ReadScreen(const ScreenBox& box) const
     PatBlt(screenCanvas->Dc(), 0, 0, box.width, box.height, BLACKNESS);
     {
         const WindowDc screen(nullptr);
-        // Without CAPTUREBLT: Windows leaves the layered loupe out.
         BitBlt(screenCanvas->Dc(), 0, 0, box.width, box.height, screen.get(), box.left, box.top, SRCCOPY);
     }
     GdiFlush();
@@ -135,6 +163,7 @@ CRGBA ScreenLoupe::Pick(HWND owner, POINT hotSpot, int span, const ScreenLayout&
         const std::vector<CRGBA> read = ReadScreen(both);
         const auto part = [&](const ScreenBox& within) {
             std::vector<CRGBA> pixels;
+            pixels.reserve(static_cast<std::size_t>(within.width) * within.height);
             for (int y = within.top - both.top; y < within.top - both.top + within.height; ++y)
                 for (int x = within.left - both.left; x < within.left - both.left + within.width; ++x)
                     pixels.push_back(read[static_cast<std::size_t>(y) * both.width + x]);
@@ -155,9 +184,8 @@ CRGBA ScreenLoupe::Pick(HWND owner, POINT hotSpot, int span, const ScreenLayout&
     const HINSTANCE instance = static_cast<HINSTANCE>(ModuleInstance);
     if (!window) {
         RegisterLoupeClass(instance);
-        window = CreateWindowExW(
-            WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, kLoupeClass, L"",
-            WS_POPUP, 0, 0, kLoupeWidth, kLoupeHeight, owner, nullptr, instance, nullptr);
+        window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, kLoupeClass, L"", WS_POPUP, 0, 0,
+                                 kLoupeWidth, kLoupeHeight, owner, nullptr, instance, this);
         // Its size in pixels whatever the scale: the loupe is not scaled either.
         font.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, L"Tahoma"));
@@ -186,15 +214,27 @@ CRGBA ScreenLoupe::Pick(HWND owner, POINT hotSpot, int span, const ScreenLayout&
         for (int x = 0; x < kLoupeWidth; ++x)
             shown.push_back(FromBlueGreenRed(view.RowFromTop(y) + 3 * x));
 
-    POINT position{place.left, place.top};
-    SIZE size{kLoupeWidth, kLoupeHeight};
-    POINT origin{0, 0};
-    BLENDFUNCTION opaque{AC_SRC_OVER, 0, 255, 0};
-    UpdateLayeredWindow(window, nullptr, &position, &size, pictureDc.get(), &origin, 0, &opaque, ULW_ALPHA);
-    if (!IsWindowVisible(window))
-        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    // Moved with its old picture, and the new one drawn right after.
+    constexpr UINT kMove = SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOSENDCHANGING;
+    if (IsWindowVisible(window))
+        SetWindowPos(window, nullptr, place.left, place.top, 0, 0, kMove | SWP_NOZORDER | SWP_NOOWNERZORDER);
+    else
+        SetWindowPos(window, HWND_TOPMOST, place.left, place.top, 0, 0, kMove | SWP_SHOWWINDOW);
+    {
+        const WindowDc windowDc(window);
+        ShowPicture(windowDc.get());
+    }
     footprints.Add(box, std::move(shown), std::move(beneath));
     return taken;
+}
+
+void ScreenLoupe::ShowPicture(HDC dc) const
+{
+    if (!picture.bits)
+        return;
+    const BITMAPINFOHEADER header = BottomUpDibHeader(kLoupeWidth, kLoupeHeight);
+    SetDIBitsToDevice(dc, 0, 0, kLoupeWidth, kLoupeHeight, 0, 0, 0, kLoupeHeight, picture.bits,
+                      reinterpret_cast<const BITMAPINFO*>(&header), DIB_RGB_COLORS);
 }
 
 void ScreenLoupe::Hide()

@@ -48,6 +48,9 @@ public:
     void Hide();
     void Destroy();
 
+    // The last picture, at the top left of dc.
+    void ShowPicture(HDC dc) const;
+
 private:
     HWND window = nullptr;
     GdiObject<HFONT> font;

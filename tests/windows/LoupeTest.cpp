@@ -54,8 +54,11 @@ public:
     }
 };
 
+// What windows drew reaches the screen once their thread is idle (Wine
+// puts their pictures on the display then), as a person would see it.
 COLORREF ScreenPixel(int x, int y)
 {
+    MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
     HDC screen = GetDC(nullptr);
     const COLORREF pixel = GetPixel(screen, x, y);
     ReleaseDC(nullptr, screen);
@@ -88,12 +91,15 @@ protected:
         const RECT icon = ChildRect(dialog, IDC_EYEDROPPER);
         Mouse(dialog, WM_LBUTTONDOWN, {(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2}, MK_LBUTTON);
     }
+    // Then idles, as between a person's moves: Wine shows what the windows
+    // drew and what the move uncovered once their thread is idle.
     static void MoveTo(HWND dialog, int x, int y)
     {
         SetCursorPos(x, y);
         POINT at{x, y};
         ScreenToClient(dialog, &at);
         Mouse(dialog, WM_MOUSEMOVE, at, MK_LBUTTON);
+        MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
     }
     // Every cell of the loupe against the pattern around (x, y).
     static void ExpectCellsAround(int x, int y)
