@@ -4,6 +4,7 @@
 #include <bit>
 
 #include "dialog/ColorTexts.h"
+#include "dialog/ColorValueTexts.h"
 
 int SliderChannel(int element)
 {
@@ -149,9 +150,7 @@ std::u16string FieldValueText(const char16_t* nameAcross, int across, const char
 
 std::u16string ColorValueText(CRGBA color, const char16_t* name)
 {
-    std::u16string text = u"#" + HexText(color);
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](char16_t c) { return c >= u'a' && c <= u'f' ? static_cast<char16_t>(c - u'a' + u'A') : c; });
+    std::u16string text = CopyText(CopyFormat::Hex, color, false);
     if (name && *name)
         text += std::u16string(u" ") + name;
     return text;
