@@ -551,21 +551,21 @@ DialogAccessibility::~DialogAccessibility()
     }
 }
 
-bool DialogAccessibility::Make()
+void DialogAccessibility::Make()
 {
     if (client)
-        return true;
+        return;
     client = new ClientAccessible(source);
     shelf = new ShelfAccessible(source, client);
     client->SetShelf(shelf);
-    return true;
 }
 
 LRESULT DialogAccessibility::Answer(WPARAM flags, LPARAM objectId)
 {
     const auto id = static_cast<LONG>(objectId);
-    if ((id != OBJID_CLIENT && id != kShelfObjectId) || !Make())
+    if (id != OBJID_CLIENT && id != kShelfObjectId)
         return 0;
+    Make();
     IAccessible* object = id == OBJID_CLIENT ? static_cast<IAccessible*>(client) : shelf;
     return LresultFromObject(IID_IAccessible, flags, object);
 }

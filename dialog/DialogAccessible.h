@@ -67,7 +67,7 @@ public:
     LRESULT Answer(WPARAM flags, LPARAM objectId);
 
 private:
-    bool Make();
+    void Make();
 
     AccessibleSource& source;
     ClientAccessible* client = nullptr;
