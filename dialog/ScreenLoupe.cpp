@@ -43,9 +43,9 @@ constexpr wchar_t kLoupeClass[] = L"PlexaPickerLoupe";
 
 CRGBA FromBlueGreenRed(const std::uint8_t* pixel) { return CRGBA::FromBytes(pixel[2], pixel[1], pixel[0]); }
 
-// An ordinary top-most window: moving it and drawing into it costs half of
-// what updating a layered window does under Wine, and what it puts on the
-// screen is taken out of every read by the footprints either way.
+// An ordinary top-most window: moving it and drawing into it costs less
+// than updating a layered window under Wine, and what it puts on the screen
+// is taken out of every read by the footprints either way.
 LRESULT CALLBACK LoupeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
