@@ -25,6 +25,8 @@ constexpr std::uint32_t kYellow = 0x0000FFFF;
 // #E0A040: hue 36, saturation 71, value 88.
 constexpr std::uint32_t kOchre = 0x0040A0E0;
 constexpr LONG kShelfObject = 1;
+// The shelf's child id in the client object while the alpha slider is not listed.
+constexpr LONG kShelfChild = 12;
 
 // One reference to a COM object.
 template <typename T> class Ref {
@@ -179,6 +181,11 @@ protected:
         ASSERT_EQ(AccessibleObjectFromWindow(dialog, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible, client.Out()),
                   S_OK);
     }
+    static void ClientAndShelf(HWND dialog, Ref<IAccessible>& client, Ref<IAccessible>& shelf)
+    {
+        Client(dialog, client);
+        ChildObject(client.get(), kShelfChild, shelf);
+    }
     // Forty more colors on the shelf, more rows than its view holds,
     // scrolled to the top. (The palette grows by a row when it is painted
     // with its last row filled.)
@@ -302,9 +309,8 @@ TEST_F(Accessibility, TheTreeListsEveryWindowlessControlInOrderWithRoleNameAndVa
     // A color the named-color list knows is read with its name.
     Run(0x000000FF, 0, [&](HWND dialog) {
         Ref<IAccessible> client;
-        Client(dialog, client);
         Ref<IAccessible> shelf;
-        ChildObject(client.get(), 12, shelf);
+        ClientAndShelf(dialog, client, shelf);
         EXPECT_EQ(Value(client.get(), 9), u"#FF0000 Red");
         EXPECT_EQ(Name(shelf.get(), 1), u"Red");
         EXPECT_EQ(Value(shelf.get(), 1), u"#FF0000");
@@ -315,9 +321,8 @@ TEST_F(Accessibility, TheShelfIsAListOfSlotsAndLocationsFollowTheLayout)
 {
     Run(kOrange, 0, [&](HWND dialog) {
         Ref<IAccessible> client;
-        Client(dialog, client);
         Ref<IAccessible> shelf;
-        ChildObject(client.get(), 12, shelf);
+        ClientAndShelf(dialog, client, shelf);
         EXPECT_EQ(Role(shelf.get()), ROLE_SYSTEM_LIST);
         EXPECT_EQ(Name(shelf.get()), u"Palette");
         EXPECT_EQ(Location(shelf.get()), ScreenRect(dialog, IDC_SHELF));
@@ -386,7 +391,7 @@ TEST_F(Accessibility, TabVisitsEachWindowlessControlOnceInOrderAmongTheRealContr
         }
         PressInDialog(dialog, VK_TAB);
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_MODE_HUE)) << "the checked radio button of the group";
-        EXPECT_EQ(State(client.get(), 12) & STATE_SYSTEM_FOCUSED, 0);
+        EXPECT_EQ(State(client.get(), kShelfChild) & STATE_SYSTEM_FOCUSED, 0);
         for (LONG id = 12; id >= 1; --id) {
             PressInDialog(dialog, VK_TAB, true);
             EXPECT_EQ(FocusName(client.get()), kNames[id - 1]) << id;
@@ -465,9 +470,8 @@ TEST_F(Accessibility, SwatchesTheEyedropperAndTheShelfAnswerTheKeyboard)
 {
     Run(kOrange, 0, [&](HWND dialog) {
         Ref<IAccessible> client;
-        Client(dialog, client);
         Ref<IAccessible> shelf;
-        ChildObject(client.get(), 12, shelf);
+        ClientAndShelf(dialog, client, shelf);
         WinEvents events;
         events.dialog = dialog;
 
@@ -613,10 +617,7 @@ TEST_F(Accessibility, ObjectsHeldPastTheDialogAnswerThatItHasGone)
 {
     Ref<IAccessible> client;
     Ref<IAccessible> shelf;
-    Run(kOrange, 0, [&](HWND dialog) {
-        Client(dialog, client);
-        ChildObject(client.get(), 12, shelf);
-    });
+    Run(kOrange, 0, [&](HWND dialog) { ClientAndShelf(dialog, client, shelf); });
     ASSERT_TRUE(client.get() && shelf.get());
     long count = 0;
     EXPECT_EQ(client->get_accChildCount(&count), RPC_E_DISCONNECTED);
