@@ -50,7 +50,7 @@ template <std::size_t Bytes> void StoreLanes(std::uint8_t* const* rows, int offs
     }
 }
 
-// One channel of up to four rows, a row in each lane: its values at the
+// One channel of four rows, a row in each lane: its values at the
 // left edge, what each column adds, and where its byte sits in a pixel.
 struct LaneChannel {
     __m128 start;
