@@ -24,7 +24,9 @@ inline double Now()
 }
 
 // ColorPicker.dll loaded with a host core under the benchmarks' own key, in
-// the full size mode. Declared before any picker controller: a controller
+// the full size mode, centered on the desktop (a dialog left partly off the
+// screen by an earlier run would take the system's pointer only where it is
+// on the screen). Declared before any picker controller: a controller
 // writes its settings when it goes, and the host must still be there.
 class BenchModule {
 public:
@@ -40,6 +42,8 @@ public:
         LanguageCookie = core->LoadModuleTexts(module);
         ColorChangeMessage = RegisterWindowMessageA(kColorChangeMessageName);
         core->WriteSettingInt(&kPickerSettingsSection, "SizeMode", 0);
+        core->WriteSettingFloat(&kPickerSettingsSection, "DlgX", 0.5f);
+        core->WriteSettingFloat(&kPickerSettingsSection, "DlgY", 0.5f);
     }
     BenchModule(const BenchModule&) = delete;
     BenchModule& operator=(const BenchModule&) = delete;

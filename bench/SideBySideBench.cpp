@@ -174,6 +174,10 @@ void MeasureOpenDialog(HWND dialog, const RECT& field, Figures& figures)
         ClientToScreen(dialog, &at);
         path.push_back(at);
     }
+    // Moves past the screen's edge land on the edge and show no point of the path.
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (!PtInRect(&screen, path.front()) || !PtInRect(&screen, path.back()))
+        std::printf("the drag's path leaves the screen: its moves there count as not shown\n");
     PacedDrag(dialog, path, 0.008, figures.shown8, figures.delay8, figures.cpu8);
     PacedDrag(dialog, path, 0.001, figures.shown1, figures.delay1, figures.cpu1);
 }
