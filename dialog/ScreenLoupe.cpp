@@ -181,30 +181,32 @@ CRGBA ScreenLoupe::Pick(HWND owner, POINT hotSpot, int span, const ScreenLayout&
         return CRGBA(0xFFFFFFFF);
     const CRGBA taken = SampledColor(cells, around, span, screens.readable);
 
-    const HINSTANCE instance = static_cast<HINSTANCE>(ModuleInstance);
-    if (!window) {
-        RegisterLoupeClass(instance);
-        window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, kLoupeClass, L"", WS_POPUP, 0, 0,
-                                 kLoupeWidth, kLoupeHeight, owner, nullptr, instance, this);
+    if (!pictureDc) {
         // Its size in pixels whatever the scale: the loupe is not scaled either.
         font.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, L"Tahoma"));
         picture.Create(kLoupeWidth, kLoupeHeight);
+        pictureDc.emplace(nullptr);
+        pictureSelected.emplace(pictureDc->get(), picture.Bitmap());
+        fontSelected.emplace(pictureDc->get(), font.get());
+        SetBkMode(pictureDc->get(), TRANSPARENT);
+    }
+    if (!window) {
+        const HINSTANCE instance = static_cast<HINSTANCE>(ModuleInstance);
+        RegisterLoupeClass(instance);
+        window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, kLoupeClass, L"", WS_POPUP, 0, 0,
+                                 kLoupeWidth, kLoupeHeight, owner, nullptr, instance, this);
     }
     const PixelView view = picture.View();
-    const MemoryDc pictureDc(nullptr);
-    const SelectedObject selectedPicture(pictureDc.get(), picture.Bitmap());
-    if (!window || !view.IsUsable() || !pictureDc.get())
+    if (!window || !view.IsUsable() || !pictureDc->get())
         return taken;
 
     RenderLoupe(cells, span, taken, view);
     {
-        const SelectedObject selectedFont(pictureDc.get(), font.get());
-        SetBkMode(pictureDc.get(), TRANSPARENT);
-        SetTextColor(pictureDc.get(), LoupeContrastColor(taken).ColorRef());
+        SetTextColor(pictureDc->get(), LoupeContrastColor(taken).ColorRef());
         const std::u16string hex = CopyText(CopyFormat::Hex, taken, false);
         RECT band{0, kLoupeGridSide, kLoupeWidth, kLoupeHeight - 1};
-        DrawTextW(pictureDc.get(), reinterpret_cast<const wchar_t*>(hex.c_str()), static_cast<int>(hex.size()), &band,
+        DrawTextW(pictureDc->get(), reinterpret_cast<const wchar_t*>(hex.c_str()), static_cast<int>(hex.size()), &band,
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
     GdiFlush();

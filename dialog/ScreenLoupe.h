@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "color/BitmapBuffer.h"
@@ -59,4 +60,10 @@ private:
     // loupe's picture.
     mutable std::unique_ptr<DibCanvas> screenCanvas;
     CBitmapBuffer picture;
+    // The picture selected into a device context of its own, with the font
+    // of the color's text, for as long as the loupe lives: making a device
+    // context costs more than drawing the whole picture under Wine.
+    std::optional<MemoryDc> pictureDc;
+    std::optional<SelectedObject> pictureSelected;
+    std::optional<SelectedObject> fontSelected;
 };
