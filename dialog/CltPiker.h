@@ -20,7 +20,7 @@
 #include "color/LayoutBridge.h"
 #include "common/GdiOwners.h"
 #include "dialog/DialogAccessible.h"
-#include "dialog/DialogKeyFilter.h"
+#include "dialog/DialogInputFilter.h"
 #include "dialog/ScreenLoupe.h"
 #include "palette/ColorNameTable.h"
 #include "palette/PaletteCatalogEntries.h"
@@ -149,6 +149,9 @@ public:
     // While picking: the arrows move the pointer a pixel (Shift: ten), Enter
     // takes the color as a release would, Ctrl and Shift resample.
     bool OnPickingKey(const MSG& message);
+    // The pointer's moves and clicks over the dialog and its controls, for
+    // the tooltip to show and hide its tips by.
+    void RelayToTooltip(const MSG& message) const;
     void SetToolText(int id, const char16_t* text);
     // Shows or hides the shelf's tooltip that follows the pointer.
     void TrackShelfTip(bool on);
@@ -292,7 +295,7 @@ public:
     bool helpToolTip = true;
     // The swatch and shelf tips show the contrast of two colors.
     bool showContrast = false;
-    DialogKeyFilter keyFilter;
+    DialogInputFilter inputFilter;
     // The windowless control with the keyboard focus, or kNoElement.
     int keyFocus = kNoElement;
     // The shelf's focus cell.

@@ -108,7 +108,9 @@ INT_PTR CCltPiker::OnInitDialog(HWND dialog)
     PlaceWindow();
     ShowSizeModeCaption();
     timerId = SetTimer(dialog, IDT_BLINK, kPickerTimerMilliseconds, nullptr);
-    keyFilter.Start(dialog, [this](const MSG& message) { return OnFilteredKey(message); });
+    inputFilter.Start(
+        dialog, [this](const MSG& message) { return OnFilteredKey(message); },
+        [this](const MSG& message) { RelayToTooltip(message); });
     return TRUE;
 }
 

@@ -77,6 +77,39 @@ std::u16string TipAt(HWND tooltip, HWND dialog, POINT point)
 
 POINT Center(const LayoutRect& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
 
+// The system's pointer moved to a point of the dialog, and the modal loop
+// run (each message offered to the dialog manager, which offers it to the
+// dialog's message filter first) until the tooltip shows or 4 seconds pass.
+// Answers the tool it shows, or 0.
+UINT_PTR ToolShownAfterResting(HWND dialog, HWND tooltip, POINT client)
+{
+    POINT screen = client;
+    ClientToScreen(dialog, &screen);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+    const ULONGLONG end = GetTickCount64() + 4000;
+    while (GetTickCount64() < end && !IsWindowVisible(tooltip)) {
+        MSG message;
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+            continue;
+        }
+        if (!IsDialogMessageW(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    return IsWindowVisible(tooltip) && SendMessageW(tooltip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool))
+               ? tool.uId
+               : 0;
+}
+
 } // namespace
 
 TEST_F(DialogSettings, ASecondRunOpensWhereAndHowTheFirstWasLeft)
@@ -240,5 +273,21 @@ TEST_F(DialogSettings, SwatchTipsShowTheColorAndTheHelpLineOnRequest)
                   u"RGB(255,128,0)\r\nHex=FF8000");
         EXPECT_EQ(TipAt(fresh, dialog, Center(ClientRectOf(dialog, IDC_HEX_FIELD))), u"(no tool)")
             << "window tools are found through their windows, not the dialog";
+    });
+}
+
+TEST_F(DialogSettings, ThePointerRestingOnAnAreaOrAControlShowsItsTip)
+{
+    Run(0, [&](HWND dialog) {
+        SetForegroundWindow(dialog);
+        const HWND tooltip = TooltipOf(dialog);
+        ASSERT_NE(tooltip, nullptr);
+        EXPECT_EQ(ToolShownAfterResting(dialog, tooltip, Center(ClientRectOf(dialog, IDC_CURRENT_SWATCH))),
+                  static_cast<UINT_PTR>(IDC_CURRENT_SWATCH));
+        SendMessageW(tooltip, TTM_POP, 0, 0);
+        const HWND hexField = GetDlgItem(dialog, IDC_HEX_FIELD);
+        EXPECT_EQ(ToolShownAfterResting(dialog, tooltip, Center(ClientRectOf(dialog, IDC_HEX_FIELD))),
+                  reinterpret_cast<UINT_PTR>(hexField));
+        SendMessageW(tooltip, TTM_POP, 0, 0);
     });
 }
