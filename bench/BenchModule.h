@@ -24,9 +24,10 @@ inline double Now()
 }
 
 // ColorPicker.dll loaded with a host core under the benchmarks' own key, in
-// the full size mode, centered on the desktop (a dialog left partly off the
-// screen by an earlier run would take the system's pointer only where it is
-// on the screen). Declared before any picker controller: a controller
+// the full size mode, at the template's size, centered on the desktop: as
+// an earlier run left it, the dialog would open at its last size, and partly
+// off the screen it would take the system's pointer only where it is on the
+// screen. Declared before any picker controller: a controller
 // writes its settings when it goes, and the host must still be there.
 class BenchModule {
 public:
@@ -42,6 +43,8 @@ public:
         LanguageCookie = core->LoadModuleTexts(module);
         ColorChangeMessage = RegisterWindowMessageA(kColorChangeMessageName);
         core->WriteSettingInt(&kPickerSettingsSection, "SizeMode", 0);
+        core->WriteSettingInt(&kPickerSettingsSection, "DlgWidth", 0);
+        core->WriteSettingInt(&kPickerSettingsSection, "DlgHeight", 0);
         core->WriteSettingFloat(&kPickerSettingsSection, "DlgX", 0.5f);
         core->WriteSettingFloat(&kPickerSettingsSection, "DlgY", 0.5f);
     }

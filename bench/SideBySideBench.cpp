@@ -27,7 +27,6 @@
 #include "bench/BenchModule.h"
 #include "dialog/CltPiker.h"
 #include "dialog/PaletteFolders.h"
-#include "dialog/PickerSettings.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -235,12 +234,10 @@ Figures picker;
 
 void OpenPicker(const BenchModule& bench, HWND requester)
 {
-    // Each opening at the template's size, with the built-in palette (a
-    // palette left by another bench would be read in too).
+    // Each opening with the built-in palette (a palette left by another
+    // bench would be read in too).
     const std::u16string palette = UserPaletteFolder() + u"Default palette.gpl";
     DeleteFileW(reinterpret_cast<const wchar_t*>(palette.c_str()));
-    HostObject->WriteSettingInt(&kPickerSettingsSection, "DlgWidth", 0);
-    HostObject->WriteSettingInt(&kPickerSettingsSection, "DlgHeight", 0);
     const double start = Now();
     CCltPiker controller;
     HWND dialog = bench.ShowPicker(controller, requester);
