@@ -134,8 +134,9 @@ TEST(HostUpDown, StepsItsFieldWithinTheRangeByArrowKeyWheelAndClick)
     std::vector<std::u16string> texts;
     requester.onIdle = [&](HWND dialog) {
         HWND red = GetDlgItem(dialog, IDC_RED_FIELD);
-        HWND spin = GetDlgItem(dialog, IDC_RED_SPIN);
-        HWND upDown = GetWindow(spin, GW_CHILD);
+        HWND upDown = GetDlgItem(dialog, IDC_RED_SPIN);
+        // As wide as the template made it: it ends where its field ends.
+        EXPECT_EQ(ChildRect(dialog, IDC_RED_SPIN).right, ChildRect(dialog, IDC_RED_FIELD).right);
         SendMessageW(red, WM_KEYDOWN, VK_UP, 0);
         texts.push_back(WindowText(red));
         SendMessageW(red, WM_KEYDOWN, VK_UP, 0);

@@ -10,10 +10,13 @@
 
 namespace {
 
-constexpr int kUpDownChildId = 1;
 constexpr UINT_PTR kWheelSubclassId = 0x4A58;
+constexpr LONG kUpDownStyles = UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_NOTHOUSANDS;
 
-HWND UpDownOf(HWND window) { return GetDlgItem(window, kUpDownChildId); }
+// The common controls' own up-down procedure, which does everything this
+// class does not add. The class extends it rather than holding an up-down
+// in a window of its own: one window less per spin control to paint.
+WNDPROC upDownProcedure = nullptr;
 
 int ToInt(double value)
 {
@@ -36,54 +39,54 @@ LRESULT CALLBACK BuddyWheelProc(HWND buddy, UINT message, WPARAM wParam, LPARAM 
     });
 }
 
-void SetRange(HWND window, const double* range)
-{
-    HWND upDown = UpDownOf(window);
-    if (!upDown || !range)
-        return;
-    const int low = ToInt(range[0]);
-    const int high = ToInt(range[1]);
-    SendMessageW(upDown, UDM_SETRANGE32, low, high);
-}
-
 LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE: {
-        RECT client{};
-        GetClientRect(window, &client);
-        HWND upDown = CreateWindowExW(0, UPDOWN_CLASSW, nullptr,
-                                      WS_CHILD | WS_VISIBLE | UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_NOTHOUSANDS, 0, 0,
-                                      client.right, client.bottom, window, reinterpret_cast<HMENU>(kUpDownChildId),
-                                      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)), nullptr);
-        if (!upDown)
+        // The template gives no up-down styles: the up-down reads them from
+        // the creation data, and the window's style is made to agree.
+        auto* creation = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        creation->style |= kUpDownStyles;
+        if (CallWindowProcW(upDownProcedure, window, message, wParam, lParam) == -1)
             return -1;
-        HWND buddy = GetDlgItem(GetParent(window), GetDlgCtrlID(window) - 1);
-        if (buddy) {
-            SendMessageW(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
-            SetWindowSubclass(buddy, BuddyWheelProc, kWheelSubclassId, reinterpret_cast<DWORD_PTR>(upDown));
+        SetWindowLongPtrW(window, GWL_STYLE, GetWindowLongPtrW(window, GWL_STYLE) | kUpDownStyles);
+        // The up-down makes itself its default width as it is created; the
+        // dialog's template says how wide it is.
+        SetWindowPos(window, nullptr, 0, 0, creation->cx, creation->cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
+        if (HWND buddy = GetDlgItem(GetParent(window), GetDlgCtrlID(window) - 1)) {
+            SendMessageW(window, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+            SetWindowSubclass(buddy, BuddyWheelProc, kWheelSubclassId, reinterpret_cast<DWORD_PTR>(window));
         }
         return 0;
     }
-    case WM_SIZE:
-        if (HWND upDown = UpDownOf(window))
-            MoveWindow(upDown, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-        return 0;
     case kJxUpDownSetRange:
-        SetRange(window, reinterpret_cast<const double*>(lParam));
-        return 0;
-    case WM_MOUSEWHEEL:
-        if (HWND upDown = UpDownOf(window))
-            return SendMessageW(upDown, message, wParam, lParam);
+        if (const auto* range = reinterpret_cast<const double*>(lParam))
+            SendMessageW(window, UDM_SETRANGE32, ToInt(range[0]), ToInt(range[1]));
         return 0;
     default:
-        return DefWindowProcW(window, message, wParam, lParam);
+        return CallWindowProcW(upDownProcedure, window, message, wParam, lParam);
     }
 }
-
-} // namespace
 
 LRESULT CALLBACK HostUpDownProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return CallWithoutThrowing<LRESULT>(0, [&] { return Dispatch(window, message, wParam, lParam); });
+}
+
+} // namespace
+
+bool RegisterHostUpDownClass(HMODULE module)
+{
+    WNDCLASSEXW upDownClass{};
+    upDownClass.cbSize = sizeof upDownClass;
+    if (!GetClassInfoExW(nullptr, UPDOWN_CLASSW, &upDownClass))
+        return false;
+    upDownProcedure = upDownClass.lpfnWndProc;
+    // Global, so dialogs of every module of the process can create it.
+    upDownClass.style |= CS_GLOBALCLASS;
+    upDownClass.lpfnWndProc = HostUpDownProc;
+    upDownClass.hInstance = module;
+    upDownClass.lpszClassName = L"JX_UPDOWN";
+    return RegisterClassExW(&upDownClass) != 0;
 }

@@ -35,6 +35,6 @@ void RegisterHostWindowClasses()
     InitCommonControlsEx(&controls);
     const HMODULE module = PlexaModule();
     RegisterHostClass(module, L"JX_Toolbar", HostToolbarProc);
-    RegisterHostClass(module, L"JX_UPDOWN", HostUpDownProc);
+    RegisterHostUpDownClass(module);
     registered = true;
 }
