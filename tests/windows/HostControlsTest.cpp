@@ -69,6 +69,36 @@ void Click(HWND control, int index)
     SendMessageW(control, WM_LBUTTONUP, 0, point);
 }
 
+// Scroll and notification messages sent to one window while it lives.
+class SentToWindow {
+public:
+    explicit SentToWindow(HWND window)
+    {
+        watched = window;
+        seen.clear();
+        hook = SetWindowsHookExW(WH_CALLWNDPROC, Record, nullptr, GetCurrentThreadId());
+    }
+    SentToWindow(const SentToWindow&) = delete;
+    SentToWindow& operator=(const SentToWindow&) = delete;
+    ~SentToWindow() { UnhookWindowsHookEx(hook); }
+    static std::vector<UINT> seen;
+
+private:
+    static LRESULT CALLBACK Record(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && sent->hwnd == watched &&
+            (sent->message == WM_VSCROLL || sent->message == WM_HSCROLL || sent->message == WM_NOTIFY))
+            seen.push_back(sent->message);
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static HWND watched;
+    HHOOK hook;
+};
+
+std::vector<UINT> SentToWindow::seen;
+HWND SentToWindow::watched = nullptr;
+
 } // namespace
 
 TEST(HostToolbar, ButtonsSendTheirCommandsToTheDialogWhileEnabled)
@@ -135,6 +165,7 @@ TEST(HostUpDown, StepsItsFieldWithinTheRangeByArrowKeyWheelAndClick)
     requester.onIdle = [&](HWND dialog) {
         HWND red = GetDlgItem(dialog, IDC_RED_FIELD);
         HWND upDown = GetDlgItem(dialog, IDC_RED_SPIN);
+        const SentToWindow sentToDialog(dialog);
         // As wide as the template made it: it ends where its field ends.
         EXPECT_EQ(ChildRect(dialog, IDC_RED_SPIN).right, ChildRect(dialog, IDC_RED_FIELD).right);
         SendMessageW(red, WM_KEYDOWN, VK_UP, 0);
@@ -148,6 +179,9 @@ TEST(HostUpDown, StepsItsFieldWithinTheRangeByArrowKeyWheelAndClick)
         SendMessageW(upDown, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rect.right / 2, rect.bottom - 2));
         SendMessageW(upDown, WM_LBUTTONUP, 0, MAKELPARAM(rect.right / 2, rect.bottom - 2));
         texts.push_back(WindowText(red));
+        // The shelf's scroll bar is the only control the dialog hears scroll
+        // from.
+        EXPECT_TRUE(SentToWindow::seen.empty()) << "a step reaches the dialog only as a change of the field";
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     };
     extension->PickColor(&request);

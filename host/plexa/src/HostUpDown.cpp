@@ -44,12 +44,18 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CREATE: {
         // The template gives no up-down styles: the up-down reads them from
-        // the creation data, and the window's style is made to agree.
+        // the creation data, and the window's style is made to agree. The
+        // up-down tells the window it is told is its parent of every step
+        // (as scrolling and as a notification); that is the control itself,
+        // which keeps them: the dialog hears a step only as a change of the
+        // field.
         auto* creation = reinterpret_cast<CREATESTRUCTW*>(lParam);
         creation->style |= kUpDownStyles;
+        creation->hwndParent = window;
         if (CallWindowProcW(upDownProcedure, window, message, wParam, lParam) == -1)
             return -1;
         SetWindowLongPtrW(window, GWL_STYLE, GetWindowLongPtrW(window, GWL_STYLE) | kUpDownStyles);
+        SendMessageW(window, CCM_SETNOTIFYWINDOW, reinterpret_cast<WPARAM>(window), 0);
         // The up-down makes itself its default width as it is created; the
         // dialog's template says how wide it is.
         SetWindowPos(window, nullptr, 0, 0, creation->cx, creation->cy,
@@ -60,6 +66,10 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     }
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+    case WM_NOTIFY:
+        return 0;
     case kJxUpDownSetRange:
         if (const auto* range = reinterpret_cast<const double*>(lParam))
             SendMessageW(window, UDM_SETRANGE32, ToInt(range[0]), ToInt(range[1]));
