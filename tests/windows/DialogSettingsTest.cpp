@@ -85,12 +85,16 @@ UINT_PTR ToolShownAfterResting(HWND dialog, HWND tooltip, POINT client)
 {
     POINT screen = client;
     ClientToScreen(dialog, &screen);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-    input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
+    // Two pixels before the point first: a pointer already there would not
+    // move at all.
+    INPUT moves[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        moves[i].type = INPUT_MOUSE;
+        moves[i].mi.dx = MulDiv(screen.x - 2 + 2 * i, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+        moves[i].mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+        moves[i].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    SendInput(2, moves, sizeof moves[0]);
     const ULONGLONG end = GetTickCount64() + 4000;
     while (GetTickCount64() < end && !IsWindowVisible(tooltip)) {
         MSG message;
