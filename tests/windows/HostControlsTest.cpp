@@ -99,6 +99,19 @@ private:
 std::vector<UINT> SentToWindow::seen;
 HWND SentToWindow::watched = nullptr;
 
+// The screen's pixels in a rectangle, once what windows drew is on it.
+std::vector<COLORREF> ScreenPixels(const RECT& rect)
+{
+    MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
+    HDC screen = GetDC(nullptr);
+    std::vector<COLORREF> pixels;
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x)
+            pixels.push_back(GetPixel(screen, x, y));
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
 } // namespace
 
 TEST(HostToolbar, ButtonsSendTheirCommandsToTheDialogWhileEnabled)
@@ -174,11 +187,23 @@ TEST(HostUpDown, StepsItsFieldWithinTheRangeByArrowKeyWheelAndClick)
         texts.push_back(WindowText(red));
         SendMessageW(red, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
         texts.push_back(WindowText(red));
-        RECT rect{};
-        GetClientRect(upDown, &rect);
-        SendMessageW(upDown, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rect.right / 2, rect.bottom - 2));
-        SendMessageW(upDown, WM_LBUTTONUP, 0, MAKELPARAM(rect.right / 2, rect.bottom - 2));
+        // A click goes to the window the system finds at its point, as a
+        // real one does: the spin control, though its field reaches under it.
+        RECT spin{};
+        GetWindowRect(upDown, &spin);
+        POINT lowerArrow{(spin.left + spin.right) / 2, spin.bottom - 3};
+        HWND clicked = WindowFromPoint(lowerArrow);
+        EXPECT_EQ(clicked, upDown);
+        ScreenToClient(clicked, &lowerArrow);
+        SendMessageW(clicked, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(lowerArrow.x, lowerArrow.y));
+        SendMessageW(clicked, WM_LBUTTONUP, 0, MAKELPARAM(lowerArrow.x, lowerArrow.y));
         texts.push_back(WindowText(red));
+        // The field repainting leaves the spin control drawn over it.
+        RedrawWindow(upDown, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        const std::vector<COLORREF> drawn = ScreenPixels(spin);
+        InvalidateRect(red, nullptr, TRUE);
+        UpdateWindow(red);
+        EXPECT_EQ(ScreenPixels(spin), drawn) << "the field paints around its spin control";
         // The shelf's scroll bar is the only control the dialog hears scroll
         // from.
         EXPECT_TRUE(SentToWindow::seen.empty()) << "a step reaches the dialog only as a change of the field";

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr UINT_PTR kWheelSubclassId = 0x4A58;
+constexpr UINT_PTR kBuddySubclassId = 0x4A58;
 constexpr LONG kUpDownStyles = UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_NOTHOUSANDS;
 
 // The common controls' own up-down procedure, which does everything this
@@ -27,14 +27,27 @@ int ToInt(double value)
     return static_cast<int>(value < low ? low : value > high ? high : value);
 }
 
+// A dialog lays a spin control over its field's right end, and the field,
+// made first, would lie above it: it would take the spin's clicks and paint
+// over it whenever it repaints. The spin keeps itself just above its field,
+// and the field leaves the spin's place alone when it paints.
+void KeepAboveBuddy(HWND upDown, HWND buddy)
+{
+    if (!buddy || GetWindow(upDown, GW_HWNDNEXT) == buddy)
+        return;
+    HWND aboveBuddy = GetWindow(buddy, GW_HWNDPREV);
+    SetWindowPos(upDown, aboveBuddy ? aboveBuddy : HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
 // One step per wheel notch over the field, as over the spin control.
-LRESULT CALLBACK BuddyWheelProc(HWND buddy, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR upDown)
+LRESULT CALLBACK BuddyProc(HWND buddy, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR upDown)
 {
     return CallWithoutThrowing<LRESULT>(0, [&]() -> LRESULT {
         if (message == WM_MOUSEWHEEL)
             return SendMessageW(reinterpret_cast<HWND>(upDown), WM_MOUSEWHEEL, wParam, lParam);
         if (message == WM_NCDESTROY)
-            RemoveWindowSubclass(buddy, BuddyWheelProc, kWheelSubclassId);
+            RemoveWindowSubclass(buddy, BuddyProc, kBuddySubclassId);
         return DefSubclassProc(buddy, message, wParam, lParam);
     });
 }
@@ -62,9 +75,18 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
         if (HWND buddy = GetDlgItem(GetParent(window), GetDlgCtrlID(window) - 1)) {
             SendMessageW(window, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
-            SetWindowSubclass(buddy, BuddyWheelProc, kWheelSubclassId, reinterpret_cast<DWORD_PTR>(window));
+            SetWindowSubclass(buddy, BuddyProc, kBuddySubclassId, reinterpret_cast<DWORD_PTR>(window));
+            SetWindowLongPtrW(buddy, GWL_STYLE, GetWindowLongPtrW(buddy, GWL_STYLE) | WS_CLIPSIBLINGS);
+            KeepAboveBuddy(window, buddy);
         }
         return 0;
+    }
+    case WM_WINDOWPOSCHANGED: {
+        // Put back when the dialog orders its controls after making them.
+        const LRESULT result = CallWindowProcW(upDownProcedure, window, message, wParam, lParam);
+        if (!(reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_NOZORDER))
+            KeepAboveBuddy(window, reinterpret_cast<HWND>(SendMessageW(window, UDM_GETBUDDY, 0, 0)));
+        return result;
     }
     case WM_VSCROLL:
     case WM_HSCROLL:

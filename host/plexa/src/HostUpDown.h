@@ -3,7 +3,7 @@
 // with the id one below its own. Every step writes the buddy's number, so
 // the dialog hears it as EN_CHANGE of the field; the arrow keys in the field
 // and the mouse wheel over either step it too. The range comes with
-// kJxUpDownSetRange.
+// kJxUpDownSetRange. Where it lies over its field, the spin is on top.
 #pragma once
 
 #include <windows.h>
