@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr UINT_PTR kBuddySubclassId = 0x4A58;
+constexpr UINT_PTR kWheelSubclassId = 0x4A58;
 constexpr LONG kUpDownStyles = UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_NOTHOUSANDS;
 
 // The common controls' own up-down procedure, which does everything this
@@ -41,13 +41,13 @@ void KeepAboveBuddy(HWND upDown, HWND buddy)
 }
 
 // One step per wheel notch over the field, as over the spin control.
-LRESULT CALLBACK BuddyProc(HWND buddy, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR upDown)
+LRESULT CALLBACK BuddyWheelProc(HWND buddy, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR upDown)
 {
     return CallWithoutThrowing<LRESULT>(0, [&]() -> LRESULT {
         if (message == WM_MOUSEWHEEL)
             return SendMessageW(reinterpret_cast<HWND>(upDown), WM_MOUSEWHEEL, wParam, lParam);
         if (message == WM_NCDESTROY)
-            RemoveWindowSubclass(buddy, BuddyProc, kBuddySubclassId);
+            RemoveWindowSubclass(buddy, BuddyWheelProc, kWheelSubclassId);
         return DefSubclassProc(buddy, message, wParam, lParam);
     });
 }
@@ -75,7 +75,7 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
         if (HWND buddy = GetDlgItem(GetParent(window), GetDlgCtrlID(window) - 1)) {
             SendMessageW(window, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
-            SetWindowSubclass(buddy, BuddyProc, kBuddySubclassId, reinterpret_cast<DWORD_PTR>(window));
+            SetWindowSubclass(buddy, BuddyWheelProc, kWheelSubclassId, reinterpret_cast<DWORD_PTR>(window));
             SetWindowLongPtrW(buddy, GWL_STYLE, GetWindowLongPtrW(buddy, GWL_STYLE) | WS_CLIPSIBLINGS);
             KeepAboveBuddy(window, buddy);
         }
