@@ -99,19 +99,6 @@ private:
 std::vector<UINT> SentToWindow::seen;
 HWND SentToWindow::watched = nullptr;
 
-// The screen's pixels in a rectangle, once what windows drew is on it.
-std::vector<COLORREF> ScreenPixels(const RECT& rect)
-{
-    MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
-    HDC screen = GetDC(nullptr);
-    std::vector<COLORREF> pixels;
-    for (int y = rect.top; y < rect.bottom; ++y)
-        for (int x = rect.left; x < rect.right; ++x)
-            pixels.push_back(GetPixel(screen, x, y));
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
 } // namespace
 
 TEST(HostToolbar, ButtonsSendTheirCommandsToTheDialogWhileEnabled)

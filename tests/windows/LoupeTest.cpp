@@ -54,16 +54,7 @@ public:
     }
 };
 
-// What windows drew reaches the screen once their thread is idle (Wine
-// puts their pictures on the display then), as a person would see it.
-COLORREF ScreenPixel(int x, int y)
-{
-    MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
-    HDC screen = GetDC(nullptr);
-    const COLORREF pixel = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return pixel;
-}
+COLORREF ScreenPixel(int x, int y) { return ScreenPixels({x, y, x + 1, y + 1}).front(); }
 
 HWND LoupeWindow() { return FindWindowW(L"PlexaPickerLoupe", nullptr); }
 

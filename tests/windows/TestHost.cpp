@@ -243,6 +243,18 @@ COLORREF PixelAt(HWND dialog, POINT point)
     return pixel;
 }
 
+std::vector<COLORREF> ScreenPixels(const RECT& rect)
+{
+    MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
+    HDC screen = GetDC(nullptr);
+    std::vector<COLORREF> pixels;
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x)
+            pixels.push_back(GetPixel(screen, x, y));
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
 void RecordingFrame::SetModalState(int state)
 {
     states.push_back(state);

@@ -138,6 +138,9 @@ void Press(HWND focus, UINT key, bool control = false, bool shift = false);
 void PressInDialog(HWND dialog, UINT key, bool shift = false);
 // The dialog's pixel at a point, once it has painted what was pending.
 COLORREF PixelAt(HWND dialog, POINT point);
+// The screen's pixels in a rectangle, row by row, once the thread has idled:
+// Wine puts what windows drew on the display then, as a person would see it.
+std::vector<COLORREF> ScreenPixels(const RECT& rect);
 
 // The picker dialog's own tooltip window (the one with a tool for the
 // current swatch), or null.
