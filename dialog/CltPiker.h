@@ -19,6 +19,7 @@
 #include "color/Controls.h"
 #include "color/LayoutBridge.h"
 #include "common/GdiOwners.h"
+#include "common/OffscreenPainting.h"
 #include "dialog/DialogAccessible.h"
 #include "dialog/DialogInputFilter.h"
 #include "dialog/ScreenLoupe.h"
@@ -291,6 +292,7 @@ public:
     ScreenLoupe loupe;
     // What the dialog paints into before it copies it to the screen.
     CBitmapBuffer offScreenPicture;
+    OffscreenPainting shelfScrollBarPainting;
     ScreenLayout pickScreens;
     bool helpToolTip = true;
     // The swatch and shelf tips show the contrast of two colors.

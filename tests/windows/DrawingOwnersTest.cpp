@@ -1,10 +1,16 @@
 // The owners of drawing resources and the controls' pixel buffers, with the
 // real GDI: what they make is gone when they are, and a buffer's pixel view
-// addresses the bitmap as the screen shows it.
+// addresses the bitmap as the screen shows it. A control painting
+// off-screen looks as it does painting on the screen.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 #include "color/BitmapBuffer.h"
 #include "common/GdiOwners.h"
+#include "common/OffscreenPainting.h"
+#include "tests/windows/TestHost.h"
 
 namespace {
 
@@ -89,4 +95,41 @@ TEST(DrawingOwners, TheCaptureIsReleasedOnlyIfStillHeld)
     ReleaseCapture();
     DestroyWindow(first);
     DestroyWindow(second);
+}
+
+TEST(OffscreenPainting, AControlLooksAsItDoesPaintedOnTheScreenAlsoAfterItGrows)
+{
+    HWND frame = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 40, 40, 200, 300, nullptr,
+                                 nullptr, nullptr, nullptr);
+    const auto scrollBar = [&](int x) {
+        return CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_VERT, x, 0, 17, 120, frame, nullptr,
+                               nullptr, nullptr);
+    };
+    HWND onScreen = scrollBar(10);
+    HWND offScreen = scrollBar(60);
+    OffscreenPainting painting;
+    painting.Take(offScreen);
+    // What the control shows after a repaint, over pixels it did not draw.
+    const auto pixelsOf = [](HWND control) {
+        SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 99, 20, 40, 0};
+        SetScrollInfo(control, SB_CTL, &info, FALSE);
+        RECT client{};
+        GetClientRect(control, &client);
+        {
+            const WindowDc dc(control);
+            FillRect(dc.get(), &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        }
+        RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        RECT rect{};
+        GetWindowRect(control, &rect);
+        return ScreenPixels(rect);
+    };
+    const std::vector<COLORREF> drawn = pixelsOf(onScreen);
+    EXPECT_EQ(pixelsOf(offScreen), drawn);
+    EXPECT_NE(std::count(drawn.begin(), drawn.end(), drawn.front()), static_cast<std::ptrdiff_t>(drawn.size()))
+        << "the scroll bar was drawn";
+    for (HWND control : {onScreen, offScreen})
+        SetWindowPos(control, nullptr, 0, 0, 17, 250, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(pixelsOf(offScreen), pixelsOf(onScreen));
+    DestroyWindow(frame);
 }

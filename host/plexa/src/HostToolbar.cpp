@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/NoThrowBoundary.h"
+#include "common/OffscreenPainting.h"
 #include "host/plexa/src/ToolbarImages.h"
 #include "plexa/Win32Text.h"
 #include "plexa/jx_TOOLBAR.h"
@@ -193,6 +194,8 @@ public:
 
     HWND window;
     HWND control = nullptr;
+    // The common-controls toolbar paints off-screen.
+    OffscreenPainting painting;
 
 private:
     Button* Find(jx_TOOLBUTTON* toolButton)
@@ -282,6 +285,7 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
                             0, 0, client.right, client.bottom, window, reinterpret_cast<HMENU>(kToolbarChildId),
                             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)), nullptr);
         SendMessageW(toolbar->control, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+        toolbar->painting.Take(toolbar->control);
         return toolbar->control ? 0 : -1;
     }
     case WM_SIZE:
