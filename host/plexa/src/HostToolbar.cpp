@@ -295,6 +295,11 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         EraseWithParentBackground(window, reinterpret_cast<HDC>(wParam));
         return 1;
+    case WM_PAINT:
+        // The toolbar covers the whole window, which has nothing of its own
+        // to paint; the toolbar erases through WM_ERASEBKGND above.
+        RedrawWindow(window, nullptr, nullptr, RDW_VALIDATE | RDW_NOCHILDREN);
+        return 0;
     case WM_COMMAND:
         if (toolbar && reinterpret_cast<HWND>(lParam) == toolbar->control) {
             if (const Button* button = toolbar->ById(LOWORD(wParam)))
