@@ -58,14 +58,18 @@ public:
     }
     explicit operator bool() const { return core && module; }
     // The dialog of `controller`, modeless, shown and painted, asked for the
-    // same color each time by `requester`.
-    HWND ShowPicker(CCltPiker& controller, HWND requester) const
+    // same color each time by `requester`; when the dialog's own paint (the
+    // field's) is done, before its child windows', at *fieldPaintedAt.
+    HWND ShowPicker(CCltPiker& controller, HWND requester, double* fieldPaintedAt = nullptr) const
     {
         controller.request.word[kPickerRequester] = HandleToULong(requester);
         controller.request.word[kPickerColor] = 0x004080C0;
         HWND dialog = CreateDialogParamW(module, MAKEINTRESOURCEW(IDD_PICKER), nullptr, PickerDialogProc,
                                          reinterpret_cast<LPARAM>(&controller));
         ShowWindow(dialog, SW_SHOW);
+        RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
+        if (fieldPaintedAt)
+            *fieldPaintedAt = Now();
         UpdateWindow(dialog);
         return dialog;
     }
