@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "common/GdiOwners.h"
+#include "common/NonClientArea.h"
 
 class OffscreenPainting {
 public:
@@ -53,6 +54,10 @@ private:
                 break;
             self->Paint();
             return 0;
+        case WM_NCPAINT:
+            if (!HasNonClientArea(control))
+                return 0;
+            break;
         case WM_NCDESTROY:
             self->Release();
             break;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/NoThrowBoundary.h"
+#include "common/NonClientArea.h"
 #include "common/OffscreenPainting.h"
 #include "host/plexa/src/ToolbarImages.h"
 #include "plexa/Win32Text.h"
@@ -295,6 +296,10 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         EraseWithParentBackground(window, reinterpret_cast<HDC>(wParam));
         return 1;
+    case WM_NCPAINT:
+        if (!HasNonClientArea(window))
+            return 0;
+        break;
     case WM_PAINT:
         // The toolbar covers the whole window, which has nothing of its own
         // to paint; the toolbar erases through WM_ERASEBKGND above.

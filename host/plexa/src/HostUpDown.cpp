@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/NoThrowBoundary.h"
+#include "common/NonClientArea.h"
 #include "plexa/jx_TOOLBAR.h"
 
 namespace {
@@ -145,6 +146,10 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     }
+    case WM_NCPAINT:
+        if (!HasNonClientArea(window))
+            return 0;
+        return CallWindowProcW(upDownProcedure, window, message, wParam, lParam);
     case WM_WINDOWPOSCHANGED: {
         // Put back when the dialog orders its controls after making them.
         const LRESULT result = CallWindowProcW(upDownProcedure, window, message, wParam, lParam);
