@@ -223,7 +223,8 @@ ScreenPatch::ScreenPatch(HBRUSH brush, const wchar_t* className, int left, int t
     window = CreateWindowExW(WS_EX_TOPMOST, className, L"", WS_POPUP | WS_VISIBLE, left, top, size, size, nullptr,
                              nullptr, windowClass.hInstance, nullptr);
     UpdateWindow(window);
-    GdiFlush();
+    // On the display once the thread idles, as ScreenPixels finds it.
+    MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
 }
 
 ScreenPatch::~ScreenPatch()
