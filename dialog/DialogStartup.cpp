@@ -2,6 +2,7 @@
 // loads on the way.
 #include "dialog/CltPiker.h"
 #include "dialog/DialogItems.h"
+#include "common/NonClientArea.h"
 #include "plexa/jx_CORE.h"
 #include "plexa/jx_GUID.h"
 #include "plexa/jx_TOOLBAR.h"
@@ -75,6 +76,7 @@ INT_PTR CCltPiker::OnInitDialog(HWND dialog)
     MoveWindow(GetDlgItem(dialog, IDC_SHELF_SCROLLBAR), scrollBar.left, scrollBar.top, GetSystemMetrics(SM_CXVSCROLL),
                scrollBar.bottom - scrollBar.top, FALSE);
     shelfScrollBarPainting.Take(GetDlgItem(dialog, IDC_SHELF_SCROLLBAR));
+    SkipEmptyFramePaint(dialog);
     MoveItemBy(dialog, IDC_SHELF, 0, -1);
     if (request.word[kPickerOptions] & kPickerCloseOnly) {
         ShowWindow(GetDlgItem(dialog, IDOK), SW_HIDE);

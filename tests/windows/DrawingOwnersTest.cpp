@@ -1,7 +1,8 @@
 // The owners of drawing resources and the controls' pixel buffers, with the
 // real GDI: what they make is gone when they are, and a buffer's pixel view
 // addresses the bitmap as the screen shows it. A control painting
-// off-screen looks as it does painting on the screen.
+// off-screen, or leaving out the paint of an empty frame, looks as it does
+// without.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 
 #include "color/BitmapBuffer.h"
 #include "common/GdiOwners.h"
+#include "common/NonClientArea.h"
 #include "common/OffscreenPainting.h"
 #include "tests/windows/TestHost.h"
 
@@ -132,4 +134,47 @@ TEST(OffscreenPainting, AControlLooksAsItDoesPaintedOnTheScreenAlsoAfterItGrows)
         SetWindowPos(control, nullptr, 0, 0, 17, 250, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(pixelsOf(offScreen), pixelsOf(onScreen));
     DestroyWindow(frame);
+}
+
+TEST(FramelessControls, LeaveOutOnlyTheFramePaintOfControlsWithoutAFrame)
+{
+    // The same label with a border and button in two windows; only the
+    // second one's controls skip an empty frame's paint.
+    const auto makeWindow = [](int left) {
+        HWND window = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, left, 40, 160, 100, nullptr,
+                                      nullptr, nullptr, nullptr);
+        CreateWindowExW(0, L"STATIC", L"Label", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 80, 24, window, nullptr,
+                        nullptr, nullptr);
+        CreateWindowExW(0, L"BUTTON", L"Button", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 50, 80, 28, window, nullptr,
+                        nullptr, nullptr);
+        return window;
+    };
+    HWND reference = makeWindow(40);
+    HWND skipping = makeWindow(240);
+    SkipEmptyFramePaint(skipping);
+    // What each control shows after a repaint of its frame and client area,
+    // over pixels it did not draw.
+    const auto pixelsOf = [](HWND window) {
+        std::vector<COLORREF> pixels;
+        for (HWND control = GetWindow(window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+            RECT rect{};
+            GetWindowRect(control, &rect);
+            {
+                HDC dc = GetWindowDC(control);
+                const RECT whole{0, 0, rect.right - rect.left, rect.bottom - rect.top};
+                FillRect(dc, &whole, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+                ReleaseDC(control, dc);
+            }
+            RedrawWindow(control, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            const std::vector<COLORREF> drawn = ScreenPixels(rect);
+            pixels.insert(pixels.end(), drawn.begin(), drawn.end());
+        }
+        return pixels;
+    };
+    const std::vector<COLORREF> drawn = pixelsOf(reference);
+    EXPECT_EQ(pixelsOf(skipping), drawn);
+    EXPECT_NE(std::count(drawn.begin(), drawn.end(), RGB(0, 0, 0)), static_cast<std::ptrdiff_t>(drawn.size()))
+        << "the controls were drawn";
+    DestroyWindow(reference);
+    DestroyWindow(skipping);
 }
