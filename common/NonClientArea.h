@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 // Whether the window has anything outside its client area to draw.
 inline bool HasNonClientArea(HWND window)
 {
@@ -16,32 +18,46 @@ inline bool HasNonClientArea(HWND window)
     return outer.right - outer.left != client.right || outer.bottom - outer.top != client.bottom;
 }
 
-// In front of a control's own procedure, which its user data holds.
-inline LRESULT CALLBACK FramelessControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    const auto procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_USERDATA));
-    if (!procedure)
-        return DefWindowProcW(control, message, wParam, lParam);
-    if (message == WM_NCPAINT && !HasNonClientArea(control))
-        return 0;
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
-        SetWindowLongPtrW(control, GWLP_USERDATA, 0);
+// In front of the window procedure of a class's controls, one for each
+// class: setting a procedure is a server round trip under Wine, and so would
+// be keeping the control's own in its user data.
+template <int Class> class FramelessControl {
+public:
+    // Takes a control of the class, unless its procedure is another than
+    // the first one taken had (another class's, or a subclass's).
+    static void Take(HWND control)
+    {
+        const auto procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
+        WNDPROC expected = nullptr;
+        if (!classProcedure.compare_exchange_strong(expected, procedure) && expected != procedure)
+            return;
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure));
     }
-    return CallWindowProcW(procedure, control, message, wParam, lParam);
-}
 
-// Every Static and Button child of `parent` whose user data is free leaves
-// out the default WM_NCPAINT while it has no frame, until it is destroyed.
+private:
+    static LRESULT CALLBACK Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_NCPAINT && !HasNonClientArea(control))
+            return 0;
+        return CallWindowProcW(classProcedure.load(), control, message, wParam, lParam);
+    }
+
+    static inline std::atomic<WNDPROC> classProcedure{nullptr};
+};
+
+// Every visible Static and Button child of `parent` leaves out the default
+// WM_NCPAINT while it has no frame. Those hidden now, never painted or
+// shown later, paint as they would.
 inline void SkipEmptyFramePaint(HWND parent)
 {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!(GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE))
+            continue;
         wchar_t name[8]{};
         GetClassNameW(child, name, 8);
-        if ((lstrcmpiW(name, L"Static") != 0 && lstrcmpiW(name, L"Button") != 0) ||
-            GetWindowLongPtrW(child, GWLP_USERDATA) != 0)
-            continue;
-        SetWindowLongPtrW(child, GWLP_USERDATA, GetWindowLongPtrW(child, GWLP_WNDPROC));
-        SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FramelessControlProc));
+        if (lstrcmpiW(name, L"Static") == 0)
+            FramelessControl<0>::Take(child);
+        else if (lstrcmpiW(name, L"Button") == 0)
+            FramelessControl<1>::Take(child);
     }
 }

@@ -76,7 +76,6 @@ INT_PTR CCltPiker::OnInitDialog(HWND dialog)
     MoveWindow(GetDlgItem(dialog, IDC_SHELF_SCROLLBAR), scrollBar.left, scrollBar.top, GetSystemMetrics(SM_CXVSCROLL),
                scrollBar.bottom - scrollBar.top, FALSE);
     shelfScrollBarPainting.Take(GetDlgItem(dialog, IDC_SHELF_SCROLLBAR));
-    SkipEmptyFramePaint(dialog);
     MoveItemBy(dialog, IDC_SHELF, 0, -1);
     if (request.word[kPickerOptions] & kPickerCloseOnly) {
         ShowWindow(GetDlgItem(dialog, IDOK), SW_HIDE);
@@ -108,6 +107,7 @@ INT_PTR CCltPiker::OnInitDialog(HWND dialog)
         announcedValues[element] = ElementValue(element);
     accessibility = std::make_unique<DialogAccessibility>(*this);
     AddSystemMenuItems();
+    SkipEmptyFramePaint(dialog);
     PlaceWindow();
     ShowSizeModeCaption();
     timerId = SetTimer(dialog, IDT_BLINK, kPickerTimerMilliseconds, nullptr);
