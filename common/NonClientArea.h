@@ -9,6 +9,8 @@
 
 #include <atomic>
 
+#include "common/NoThrowBoundary.h"
+
 // Whether the window has anything outside its client area to draw.
 inline bool HasNonClientArea(HWND window)
 {
@@ -37,9 +39,11 @@ public:
 private:
     static LRESULT CALLBACK Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
     {
-        if (message == WM_NCPAINT && !HasNonClientArea(control))
-            return 0;
-        return CallWindowProcW(classProcedure.load(), control, message, wParam, lParam);
+        return CallWithoutThrowing<LRESULT>(0, [&]() -> LRESULT {
+            if (message == WM_NCPAINT && !HasNonClientArea(control))
+                return 0;
+            return CallWindowProcW(classProcedure.load(), control, message, wParam, lParam);
+        });
     }
 
     static inline std::atomic<WNDPROC> classProcedure{nullptr};

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "common/GdiOwners.h"
+#include "common/NoThrowBoundary.h"
 #include "common/NonClientArea.h"
 
 class OffscreenPainting {
@@ -36,6 +37,11 @@ public:
 
 private:
     static LRESULT CALLBACK Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        return CallWithoutThrowing<LRESULT>(0, [&] { return OnMessage(control, message, wParam, lParam); });
+    }
+
+    static LRESULT OnMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
     {
         auto* self = reinterpret_cast<OffscreenPainting*>(GetWindowLongPtrW(control, GWLP_USERDATA));
         if (!self || self->window != control)

@@ -68,7 +68,7 @@ SpinField* SpinFieldOf(HWND field)
 
 // Up and down in the field, and the wheel over it, step its spin control as
 // they would over the spin control itself.
-LRESULT CALLBACK SpinFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT OnSpinFieldMessage(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const SpinField* entry = SpinFieldOf(field);
     if (!entry)
@@ -95,6 +95,11 @@ LRESULT CALLBACK SpinFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM l
     return CallWindowProcW(fieldProcedure, field, message, wParam, lParam);
 }
 
+LRESULT CALLBACK SpinFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallWithoutThrowing<LRESULT>(0, [&] { return OnSpinFieldMessage(field, message, wParam, lParam); });
+}
+
 // Only a field of this thread: its messages come to this thread's list.
 void TakeField(HWND field, HWND upDown)
 {
@@ -103,6 +108,8 @@ void TakeField(HWND field, HWND upDown)
     spinFields.push_back({field, nullptr, upDown});
     spinFields.back().fieldProcedure =
         reinterpret_cast<WNDPROC>(SetWindowLongPtrW(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SpinFieldProc)));
+    if (!spinFields.back().fieldProcedure)
+        spinFields.pop_back();
 }
 
 void ForgetSpinControl(HWND upDown)
