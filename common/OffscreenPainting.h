@@ -4,11 +4,19 @@
 // for every piece of the theme's images it copies (three round trips each):
 // a scroll bar's repaint took twice as long as drawn off-screen. The pixels
 // are the same either way.
+//
+// Where all a control's look depends on can be read (a scroll bar's), its
+// picture is put on the screen again, without the control painting, while
+// that has not changed and no message that could have changed the control
+// came to it: the repaints of a dialog whose scroll bar stays as it was.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
+#include <cstring>
 #include <optional>
+#include <vector>
 
 #include "common/GdiOwners.h"
 #include "common/NoThrowBoundary.h"
@@ -16,6 +24,10 @@
 
 class OffscreenPainting {
 public:
+    // What a control's look depends on besides the messages it is sent, read
+    // with `dc` to ask its parent for colors; equal looks, equal pictures.
+    using LookOf = std::vector<std::uint8_t> (*)(HWND control, HDC dc);
+
     OffscreenPainting() = default;
     OffscreenPainting(const OffscreenPainting&) = delete;
     OffscreenPainting& operator=(const OffscreenPainting&) = delete;
@@ -23,13 +35,15 @@ public:
     ~OffscreenPainting() { Release(); }
 
     // From now on `control` paints off-screen, until it is destroyed. Its
-    // user data holds this object, which must outlive its painting.
-    void Take(HWND control)
+    // user data holds this object, which must outlive its painting. With
+    // `lookOf`, its picture is reused while its look stays the same.
+    void Take(HWND control, LookOf lookOf = nullptr)
     {
         Release();
         if (!control)
             return;
         window = control;
+        this->lookOf = lookOf;
         SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         procedure = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OffscreenPainting::Procedure)));
@@ -68,9 +82,37 @@ private:
             self->Release();
             break;
         default:
+            if (!LeavesTheLook(message))
+                self->pictureCurrent = false;
             break;
         }
         return CallWindowProcW(procedure, control, message, wParam, lParam);
+    }
+
+    // Questions, moves and paints: no other message leaves a picture current.
+    static bool LeavesTheLook(UINT message)
+    {
+        switch (message) {
+        case WM_GETOBJECT:
+        case WM_NCHITTEST:
+        case WM_GETDLGCODE:
+        case WM_GETTEXT:
+        case WM_GETTEXTLENGTH:
+        case WM_GETFONT:
+        case WM_WINDOWPOSCHANGING:
+        case WM_WINDOWPOSCHANGED:
+        case WM_MOVE:
+        case WM_SIZE:
+        case WM_NCCALCSIZE:
+        case WM_PRINTCLIENT:
+        case SBM_GETPOS:
+        case SBM_GETRANGE:
+        case SBM_GETSCROLLINFO:
+        case SBM_GETSCROLLBARINFO:
+            return true;
+        default:
+            return false;
+        }
     }
 
     void Paint()
@@ -82,6 +124,19 @@ private:
         GetClientRect(window, &client);
         HDC target = paint.get();
         HDC drawn = Picture(client.right, client.bottom);
+        if (drawn && lookOf) {
+            const int saved = SaveDC(drawn);
+            std::vector<std::uint8_t> look = lookOf(window, drawn);
+            RestoreDC(drawn, saved);
+            if (pictureCurrent && look == pictureLook) {
+                BitBlt(target, 0, 0, client.right, client.bottom, drawn, 0, 0, SRCCOPY);
+                return;
+            }
+            pictureLook = std::move(look);
+            // A message that comes while the control paints makes the
+            // picture a paint of its own again.
+            pictureCurrent = true;
+        }
         HDC into = drawn ? drawn : target;
         // The picture keeps its device context between paints; the control
         // finds it each time as a new one would be.
@@ -101,6 +156,7 @@ private:
             return nullptr;
         if (pictureDc && width == pictureWidth && height == pictureHeight)
             return pictureDc->get();
+        pictureCurrent = false;
         pictureSelected.reset();
         pictureDc.reset();
         BITMAPINFO format{};
@@ -133,6 +189,8 @@ private:
         }
         window = nullptr;
         procedure = nullptr;
+        lookOf = nullptr;
+        pictureCurrent = false;
         pictureSelected.reset();
         pictureDc.reset();
         picture.reset();
@@ -141,6 +199,11 @@ private:
     HWND window = nullptr;
     WNDPROC procedure = nullptr;
     bool beginning = false;
+    LookOf lookOf = nullptr;
+    // The picture shows the control as it looks now, if its look is still
+    // pictureLook.
+    bool pictureCurrent = false;
+    std::vector<std::uint8_t> pictureLook;
     // Declared in the order they must go: the bitmap after its device
     // context has let go of it.
     GdiObject<HBITMAP> picture;
@@ -149,3 +212,33 @@ private:
     int pictureWidth = 0;
     int pictureHeight = 0;
 };
+
+// A scroll bar control's look: the places and states of its parts, whether
+// it is enabled, the system's colors, and the background its parent gives it.
+inline std::vector<std::uint8_t> ScrollBarLook(HWND bar, HDC dc)
+{
+    std::vector<std::uint8_t> look;
+    const auto add = [&look](const auto& value) {
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(&value);
+        look.insert(look.end(), bytes, bytes + sizeof value);
+    };
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    GetScrollBarInfo(bar, OBJID_CLIENT, &info);
+    // Where on the screen it is is not how it looks.
+    info.rcScrollBar = {};
+    add(info);
+    add(IsWindowEnabled(bar));
+    for (const int color : {COLOR_SCROLLBAR, COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_GRAYTEXT, COLOR_3DSHADOW,
+                            COLOR_3DDKSHADOW, COLOR_3DHILIGHT, COLOR_3DLIGHT, COLOR_WINDOWFRAME})
+        add(GetSysColor(color));
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+        GetParent(bar), WM_CTLCOLORSCROLLBAR, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(bar)));
+    LOGBRUSH background{};
+    if (brush)
+        GetObjectW(brush, sizeof background, &background);
+    add(background.lbStyle);
+    add(background.lbColor);
+    add(GetBkColor(dc));
+    return look;
+}

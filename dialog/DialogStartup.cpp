@@ -75,7 +75,7 @@ INT_PTR CCltPiker::OnInitDialog(HWND dialog)
     const RECT scrollBar = ItemRect(dialog, IDC_SHELF_SCROLLBAR);
     MoveWindow(GetDlgItem(dialog, IDC_SHELF_SCROLLBAR), scrollBar.left, scrollBar.top, GetSystemMetrics(SM_CXVSCROLL),
                scrollBar.bottom - scrollBar.top, FALSE);
-    shelfScrollBarPainting.Take(GetDlgItem(dialog, IDC_SHELF_SCROLLBAR));
+    shelfScrollBarPainting.Take(GetDlgItem(dialog, IDC_SHELF_SCROLLBAR), ScrollBarLook);
     MoveItemBy(dialog, IDC_SHELF, 0, -1);
     if (request.word[kPickerOptions] & kPickerCloseOnly) {
         ShowWindow(GetDlgItem(dialog, IDOK), SW_HIDE);

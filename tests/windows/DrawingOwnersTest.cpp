@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "color/BitmapBuffer.h"
@@ -134,6 +135,74 @@ TEST(OffscreenPainting, AControlLooksAsItDoesPaintedOnTheScreenAlsoAfterItGrows)
         SetWindowPos(control, nullptr, 0, 0, 17, 250, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(pixelsOf(offScreen), pixelsOf(onScreen));
     DestroyWindow(frame);
+}
+
+namespace {
+
+// The background a scroll bar's parent gives it.
+HBRUSH scrollBarBackground = nullptr;
+
+LRESULT CALLBACK ScrollBarParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CTLCOLORSCROLLBAR)
+        return reinterpret_cast<LRESULT>(scrollBarBackground);
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace
+
+TEST(OffscreenPainting, AScrollBarShowsItsPictureAgainOnlyWhileItLooksTheSame)
+{
+    const GdiObject<HBRUSH> white(CreateSolidBrush(RGB(255, 255, 255)));
+    const GdiObject<HBRUSH> gray(CreateSolidBrush(RGB(128, 128, 128)));
+    scrollBarBackground = white.get();
+    const ScreenPatch patch(nullptr, L"PlexaTestScrollBarParent", 40, 40, 200, ScrollBarParentProc);
+    HWND frame = FindWindowW(L"PlexaTestScrollBarParent", nullptr);
+    const auto scrollBar = [&](int x) {
+        return CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_VERT, x, 0, 17, 150, frame, nullptr,
+                               nullptr, nullptr);
+    };
+    HWND onScreen = scrollBar(10);
+    HWND offScreen = scrollBar(60);
+    OffscreenPainting painting;
+    painting.Take(offScreen, ScrollBarLook);
+    // What the scroll bar shows after a repaint, over pixels it did not draw.
+    const auto pixelsOf = [](HWND bar) {
+        RECT client{};
+        GetClientRect(bar, &client);
+        {
+            const WindowDc dc(bar);
+            FillRect(dc.get(), &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        }
+        RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        RECT rect{};
+        GetWindowRect(bar, &rect);
+        return ScreenPixels(rect);
+    };
+    const auto position = [](int at) {
+        return [at](HWND bar) {
+            SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 99, 20, at, 0};
+            SetScrollInfo(bar, SB_CTL, &info, FALSE);
+        };
+    };
+    // Each applied to both scroll bars; the parent's background changes
+    // without a message to them.
+    const std::vector<std::function<void(HWND)>> changes{
+        position(40),
+        [](HWND) {},
+        [&](HWND) { scrollBarBackground = gray.get(); },
+        position(70),
+        [](HWND bar) { EnableScrollBar(bar, SB_CTL, ESB_DISABLE_BOTH); },
+        [](HWND bar) { EnableScrollBar(bar, SB_CTL, ESB_ENABLE_BOTH); },
+        [](HWND bar) { EnableWindow(bar, FALSE); },
+    };
+    for (std::size_t step = 0; step < changes.size(); ++step) {
+        changes[step](onScreen);
+        changes[step](offScreen);
+        EXPECT_EQ(pixelsOf(offScreen), pixelsOf(onScreen)) << "after change " << step;
+    }
+    DestroyWindow(onScreen);
+    DestroyWindow(offScreen);
 }
 
 TEST(FramelessControls, LeaveOutOnlyTheFramePaintOfControlsWithoutAFrame)
