@@ -13,6 +13,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -109,6 +111,11 @@ private:
         case SBM_GETRANGE:
         case SBM_GETSCROLLINFO:
         case SBM_GETSCROLLBARINFO:
+        case UDM_GETBUDDY:
+        case UDM_GETPOS:
+        case UDM_GETPOS32:
+        case UDM_GETRANGE:
+        case UDM_GETRANGE32:
             return true;
         default:
             return false;

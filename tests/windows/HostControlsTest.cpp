@@ -191,6 +191,13 @@ TEST(HostUpDown, StepsItsFieldWithinTheRangeByArrowKeyWheelAndClick)
         InvalidateRect(red, nullptr, TRUE);
         UpdateWindow(red);
         EXPECT_EQ(ScreenPixels(spin), drawn) << "the field paints around its spin control";
+        // A pressed arrow shows it while held, and no more once let go.
+        SendMessageW(upDown, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(lowerArrow.x, lowerArrow.y));
+        RedrawWindow(upDown, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_NE(ScreenPixels(spin), drawn) << "the arrow shows it is pressed";
+        SendMessageW(upDown, WM_LBUTTONUP, 0, MAKELPARAM(lowerArrow.x, lowerArrow.y));
+        RedrawWindow(upDown, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_EQ(ScreenPixels(spin), drawn);
         // The shelf's scroll bar is the only control the dialog hears scroll
         // from.
         EXPECT_TRUE(SentToWindow::seen.empty()) << "a step reaches the dialog only as a change of the field";
@@ -200,5 +207,5 @@ TEST(HostUpDown, StepsItsFieldWithinTheRangeByArrowKeyWheelAndClick)
     extension->Release();
     EXPECT_EQ(texts, (std::vector<std::u16string>{u"255", u"255", u"254", u"253"}));
     // Each step reached the dialog as a change of the field.
-    EXPECT_EQ(requester.colorMessages, (std::vector<std::uint32_t>{0xFF, 0xFE, 0xFD}));
+    EXPECT_EQ(requester.colorMessages, (std::vector<std::uint32_t>{0xFF, 0xFE, 0xFD, 0xFC}));
 }

@@ -3,11 +3,14 @@
 #include <commctrl.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <memory>
 #include <vector>
 
 #include "common/NoThrowBoundary.h"
 #include "common/NonClientArea.h"
+#include "common/OffscreenPainting.h"
 #include "plexa/jx_TOOLBAR.h"
 
 namespace {
@@ -119,6 +122,50 @@ void ForgetSpinControl(HWND upDown)
             entry.upDown = nullptr;
 }
 
+// A spin control's look besides its own state (which only its messages
+// change): whether it and its field are enabled, its style, the system's
+// colors and the background its dialog gives.
+std::vector<std::uint8_t> SpinLook(HWND upDown, HDC dc)
+{
+    std::vector<std::uint8_t> look;
+    const auto add = [&look](const auto& value) {
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(&value);
+        look.insert(look.end(), bytes, bytes + sizeof value);
+    };
+    add(IsWindowEnabled(upDown));
+    const auto buddy = reinterpret_cast<HWND>(SendMessageW(upDown, UDM_GETBUDDY, 0, 0));
+    add(buddy && IsWindowEnabled(buddy));
+    add(GetWindowLongPtrW(upDown, GWL_STYLE));
+    for (const int color : {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_GRAYTEXT, COLOR_3DSHADOW, COLOR_3DDKSHADOW,
+                            COLOR_3DHILIGHT, COLOR_3DLIGHT})
+        add(GetSysColor(color));
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+        GetParent(upDown), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(upDown)));
+    LOGBRUSH background{};
+    if (brush)
+        GetObjectW(brush, sizeof background, &background);
+    add(background.lbStyle);
+    add(background.lbColor);
+    return look;
+}
+
+// Each spin control of this thread paints off-screen, and shows its picture
+// again while it looks the same: the theme's arrows cost more to draw than
+// any other control of a dialog's repaint.
+struct SpinPainting {
+    HWND upDown;
+    OffscreenPainting painting;
+};
+thread_local std::vector<std::unique_ptr<SpinPainting>> spinPaintings;
+
+void PaintOffscreen(HWND upDown)
+{
+    auto entry = std::make_unique<SpinPainting>();
+    entry->upDown = upDown;
+    entry->painting.Take(upDown, SpinLook);
+    spinPaintings.push_back(std::move(entry));
+}
+
 LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -151,6 +198,8 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
             SetWindowLongPtrW(buddy, GWL_STYLE, GetWindowLongPtrW(buddy, GWL_STYLE) | WS_CLIPSIBLINGS);
             KeepAboveBuddy(window, buddy);
         }
+        if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
+            PaintOffscreen(window);
         return 0;
     }
     case WM_NCPAINT:
@@ -167,6 +216,12 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY:
         ForgetSpinControl(window);
         return CallWindowProcW(upDownProcedure, window, message, wParam, lParam);
+    case WM_NCDESTROY: {
+        // Its off-screen painting has given the window back its procedure.
+        const LRESULT result = CallWindowProcW(upDownProcedure, window, message, wParam, lParam);
+        std::erase_if(spinPaintings, [&](const auto& entry) { return entry->upDown == window; });
+        return result;
+    }
     case WM_VSCROLL:
     case WM_HSCROLL:
     case WM_NOTIFY:
