@@ -5,7 +5,8 @@
 // a scroll bar's repaint took twice as long as drawn off-screen. The pixels
 // are the same either way.
 //
-// Where all a control's look depends on can be read (a scroll bar's), its
+// Where all a control's look depends on can be read (a scroll bar's, a spin
+// control's), its
 // picture is put on the screen again, without the control painting, while
 // that has not changed and no message that could have changed the control
 // came to it: the repaints of a dialog whose scroll bar stays as it was.
@@ -16,7 +17,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
-#include <cstring>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -220,32 +221,50 @@ private:
     int pictureHeight = 0;
 };
 
+// The bytes of what a control looks by, in the order added.
+class LookBytes {
+public:
+    template <typename Value> void Add(const Value& value)
+    {
+        const auto* first = reinterpret_cast<const std::uint8_t*>(&value);
+        bytes.insert(bytes.end(), first, first + sizeof value);
+    }
+    void AddSystemColors(std::initializer_list<int> colors)
+    {
+        for (const int color : colors)
+            Add(GetSysColor(color));
+    }
+    // The background the control's parent answers `message` (a
+    // WM_CTLCOLOR... one) with, given `dc`.
+    void AddBackground(HWND control, HDC dc, UINT message)
+    {
+        const auto brush = reinterpret_cast<HBRUSH>(
+            SendMessageW(GetParent(control), message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+        LOGBRUSH background{};
+        if (brush)
+            GetObjectW(brush, sizeof background, &background);
+        Add(background.lbStyle);
+        Add(background.lbColor);
+        Add(GetBkColor(dc));
+    }
+
+    std::vector<std::uint8_t> bytes;
+};
+
 // A scroll bar control's look: the places and states of its parts, whether
 // it is enabled, the system's colors, and the background its parent gives it.
 inline std::vector<std::uint8_t> ScrollBarLook(HWND bar, HDC dc)
 {
-    std::vector<std::uint8_t> look;
-    const auto add = [&look](const auto& value) {
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(&value);
-        look.insert(look.end(), bytes, bytes + sizeof value);
-    };
+    LookBytes look;
     SCROLLBARINFO info{};
     info.cbSize = sizeof info;
     GetScrollBarInfo(bar, OBJID_CLIENT, &info);
     // Where on the screen it is is not how it looks.
     info.rcScrollBar = {};
-    add(info);
-    add(IsWindowEnabled(bar));
-    for (const int color : {COLOR_SCROLLBAR, COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_GRAYTEXT, COLOR_3DSHADOW,
-                            COLOR_3DDKSHADOW, COLOR_3DHILIGHT, COLOR_3DLIGHT, COLOR_WINDOWFRAME})
-        add(GetSysColor(color));
-    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
-        GetParent(bar), WM_CTLCOLORSCROLLBAR, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(bar)));
-    LOGBRUSH background{};
-    if (brush)
-        GetObjectW(brush, sizeof background, &background);
-    add(background.lbStyle);
-    add(background.lbColor);
-    add(GetBkColor(dc));
-    return look;
+    look.Add(info);
+    look.Add(IsWindowEnabled(bar));
+    look.AddSystemColors({COLOR_SCROLLBAR, COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_GRAYTEXT, COLOR_3DSHADOW,
+                          COLOR_3DDKSHADOW, COLOR_3DHILIGHT, COLOR_3DLIGHT, COLOR_WINDOWFRAME});
+    look.AddBackground(bar, dc, WM_CTLCOLORSCROLLBAR);
+    return look.bytes;
 }

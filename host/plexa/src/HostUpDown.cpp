@@ -127,26 +127,15 @@ void ForgetSpinControl(HWND upDown)
 // colors and the background its dialog gives.
 std::vector<std::uint8_t> SpinLook(HWND upDown, HDC dc)
 {
-    std::vector<std::uint8_t> look;
-    const auto add = [&look](const auto& value) {
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(&value);
-        look.insert(look.end(), bytes, bytes + sizeof value);
-    };
-    add(IsWindowEnabled(upDown));
+    LookBytes look;
+    look.Add(IsWindowEnabled(upDown));
     const auto buddy = reinterpret_cast<HWND>(SendMessageW(upDown, UDM_GETBUDDY, 0, 0));
-    add(buddy && IsWindowEnabled(buddy));
-    add(GetWindowLongPtrW(upDown, GWL_STYLE));
-    for (const int color : {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_GRAYTEXT, COLOR_3DSHADOW, COLOR_3DDKSHADOW,
-                            COLOR_3DHILIGHT, COLOR_3DLIGHT})
-        add(GetSysColor(color));
-    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
-        GetParent(upDown), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(upDown)));
-    LOGBRUSH background{};
-    if (brush)
-        GetObjectW(brush, sizeof background, &background);
-    add(background.lbStyle);
-    add(background.lbColor);
-    return look;
+    look.Add(buddy && IsWindowEnabled(buddy));
+    look.Add(GetWindowLongPtrW(upDown, GWL_STYLE));
+    look.AddSystemColors({COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_GRAYTEXT, COLOR_3DSHADOW, COLOR_3DDKSHADOW,
+                          COLOR_3DHILIGHT, COLOR_3DLIGHT});
+    look.AddBackground(upDown, dc, WM_CTLCOLORSTATIC);
+    return look.bytes;
 }
 
 // Each spin control of this thread paints off-screen, and shows its picture
