@@ -11,7 +11,8 @@
 //   - the same drag by the system's pointer, moved every 8 ms and every
 //     1 ms: the share of the moves whose color a paint showed, how long
 //     after the last move a paint showed its color, and the CPU time per
-//     move. Only WM_PAINT counts as showing: a dialog that draws from its
+//     move of the pointer and per move the dialog took (the system merges
+//     the moves a busy dialog has not taken). Only WM_PAINT counts as showing: a dialog that draws from its
 //     mouse handler (the system's draws its field's cross so) shows more
 //     than is counted for it.
 //
@@ -60,7 +61,7 @@ void RunDry()
 struct Figures {
     std::vector<double> openingField, opening, repaint, move, cpuPerMove;
     // With the pointer moved by the system every 8 ms and every 1 ms.
-    std::vector<double> shown8, delay8, cpu8, shown1, delay1, cpu1;
+    std::vector<double> shown8, delay8, cpu8, cpuTaken8, shown1, delay1, cpu1, cpuTaken1;
 };
 
 // Moves the system's pointer to a point of the screen.
@@ -80,9 +81,9 @@ void PointerTo(POINT at, DWORD buttons = 0)
 // dialog or one of its windows; it shows the color of the last move taken
 // before it. Records the share of the moves whose color a frame showed,
 // the time from the last move to the frame that showed it, and the CPU
-// time per move.
+// time per move of the pointer and per move the dialog took.
 void PacedDrag(HWND dialog, const std::vector<POINT>& path, double interval, std::vector<double>& shown,
-               std::vector<double>& delay, std::vector<double>& cpu)
+               std::vector<double>& delay, std::vector<double>& cpu, std::vector<double>& cpuPerTaken)
 {
     const auto indexOf = [&](LPARAM position) {
         POINT at{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
@@ -93,7 +94,7 @@ void PacedDrag(HWND dialog, const std::vector<POINT>& path, double interval, std
                 return static_cast<int>(i);
         return -1;
     };
-    int taken = -1, lastShown = 0, frames = 0;
+    int taken = -1, lastShown = 0, frames = 0, movesTaken = 0;
     double lastMoveAt = 0, lastShownAt = 0;
     const auto pumpUntil = [&](double until) {
         MSG message;
@@ -103,8 +104,10 @@ void PacedDrag(HWND dialog, const std::vector<POINT>& path, double interval, std
                 MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, QS_ALLINPUT);
                 continue;
             }
-            if (message.message == WM_MOUSEMOVE && message.hwnd == dialog)
+            if (message.message == WM_MOUSEMOVE && message.hwnd == dialog) {
                 taken = std::max(taken, indexOf(message.lParam));
+                ++movesTaken;
+            }
             TranslateMessage(&message);
             DispatchMessageW(&message);
             if (message.message == WM_PAINT && (message.hwnd == dialog || IsChild(dialog, message.hwnd)) &&
@@ -119,7 +122,7 @@ void PacedDrag(HWND dialog, const std::vector<POINT>& path, double interval, std
     PointerTo(path[0]);
     PointerTo(path[0], MOUSEEVENTF_LEFTDOWN);
     pumpUntil(Now() + 0.1);
-    taken = lastShown = 0;
+    taken = lastShown = movesTaken = 0;
     const double cpuStart = ProcessCpuSeconds();
     const double start = Now();
     for (std::size_t i = 1; i < path.size(); ++i) {
@@ -128,7 +131,9 @@ void PacedDrag(HWND dialog, const std::vector<POINT>& path, double interval, std
         lastMoveAt = Now();
     }
     pumpUntil(lastMoveAt + 0.2);
-    cpu.push_back((ProcessCpuSeconds() - cpuStart) / static_cast<double>(path.size() - 1));
+    const double cpuSeconds = ProcessCpuSeconds() - cpuStart;
+    cpu.push_back(cpuSeconds / static_cast<double>(path.size() - 1));
+    cpuPerTaken.push_back(cpuSeconds / static_cast<double>(std::max(movesTaken, 1)));
     shown.push_back(static_cast<double>(frames) / static_cast<double>(path.size() - 1));
     delay.push_back(lastShownAt > 0 ? lastShownAt - lastMoveAt : 1.0);
     PointerTo(path.back(), MOUSEEVENTF_LEFTUP);
@@ -179,8 +184,8 @@ void MeasureOpenDialog(HWND dialog, const RECT& field, Figures& figures)
     const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (!PtInRect(&screen, path.front()) || !PtInRect(&screen, path.back()))
         std::printf("the drag's path leaves the screen: its moves there count as not shown\n");
-    PacedDrag(dialog, path, 0.008, figures.shown8, figures.delay8, figures.cpu8);
-    PacedDrag(dialog, path, 0.001, figures.shown1, figures.delay1, figures.cpu1);
+    PacedDrag(dialog, path, 0.008, figures.shown8, figures.delay8, figures.cpu8, figures.cpuTaken8);
+    PacedDrag(dialog, path, 0.001, figures.shown1, figures.delay1, figures.cpu1, figures.cpuTaken1);
 }
 
 // ---- the system's dialog, driven from its hook
@@ -299,10 +304,12 @@ int main()
     PrintShare("moves shown by a paint", picker.shown8, standard.shown8);
     PrintLine("last color shown after", picker.delay8, standard.delay8);
     PrintLine("process CPU per move", picker.cpu8, standard.cpu8);
+    PrintLine("process CPU per move taken", picker.cpuTaken8, standard.cpuTaken8);
     std::printf("the system's pointer moving every 1 ms:\n");
     PrintShare("moves shown by a paint", picker.shown1, standard.shown1);
     PrintLine("last color shown after", picker.delay1, standard.delay1);
     PrintLine("process CPU per move", picker.cpu1, standard.cpu1);
+    PrintLine("process CPU per move taken", picker.cpuTaken1, standard.cpuTaken1);
     DestroyWindow(requester);
     return 0;
 }
