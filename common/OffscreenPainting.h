@@ -18,9 +18,10 @@
 
 #include <cstdint>
 #include <initializer_list>
-#include <optional>
+#include <memory>
 #include <vector>
 
+#include "common/DibCanvas.h"
 #include "common/GdiOwners.h"
 #include "common/NoThrowBoundary.h"
 #include "common/NonClientArea.h"
@@ -78,6 +79,7 @@ private:
             self->Paint();
             return 0;
         case WM_NCPAINT:
+            // Without a frame there is nothing to paint there.
             if (!HasNonClientArea(control))
                 return 0;
             break;
@@ -157,35 +159,17 @@ private:
     }
 
     // The off-screen picture's device context, made anew only when the
-    // control changes its size; null when it cannot be made.
+    // control changes its size or the last one could not be made; null when
+    // it cannot be made.
     HDC Picture(int width, int height)
     {
         if (width <= 0 || height <= 0)
             return nullptr;
-        if (pictureDc && width == pictureWidth && height == pictureHeight)
-            return pictureDc->get();
-        pictureCurrent = false;
-        pictureSelected.reset();
-        pictureDc.reset();
-        BITMAPINFO format{};
-        format.bmiHeader.biSize = sizeof format.bmiHeader;
-        format.bmiHeader.biWidth = width;
-        format.bmiHeader.biHeight = -height;
-        format.bmiHeader.biPlanes = 1;
-        format.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        picture.reset(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
-        if (!picture)
-            return nullptr;
-        pictureDc.emplace(nullptr);
-        if (!pictureDc->get()) {
-            pictureDc.reset();
-            return nullptr;
+        if (!picture || !*picture || picture->Width() != width || picture->Height() != height) {
+            pictureCurrent = false;
+            picture = std::make_unique<DibCanvas>(width, height);
         }
-        pictureSelected.emplace(pictureDc->get(), picture.get());
-        pictureWidth = width;
-        pictureHeight = height;
-        return pictureDc->get();
+        return *picture ? picture->Dc() : nullptr;
     }
 
     void Release()
@@ -199,8 +183,6 @@ private:
         procedure = nullptr;
         lookOf = nullptr;
         pictureCurrent = false;
-        pictureSelected.reset();
-        pictureDc.reset();
         picture.reset();
     }
 
@@ -212,13 +194,7 @@ private:
     // pictureLook.
     bool pictureCurrent = false;
     std::vector<std::uint8_t> pictureLook;
-    // Declared in the order they must go: the bitmap after its device
-    // context has let go of it.
-    GdiObject<HBITMAP> picture;
-    std::optional<MemoryDc> pictureDc;
-    std::optional<SelectedObject> pictureSelected;
-    int pictureWidth = 0;
-    int pictureHeight = 0;
+    std::unique_ptr<DibCanvas> picture;
 };
 
 // The bytes of what a control looks by, in the order added.
