@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "common/NoThrowBoundary.h"
-#include "common/NonClientArea.h"
 #include "common/OffscreenPainting.h"
 #include "plexa/jx_TOOLBAR.h"
 
@@ -187,14 +186,9 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
             SetWindowLongPtrW(buddy, GWL_STYLE, GetWindowLongPtrW(buddy, GWL_STYLE) | WS_CLIPSIBLINGS);
             KeepAboveBuddy(window, buddy);
         }
-        if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
-            PaintOffscreen(window);
+        PaintOffscreen(window);
         return 0;
     }
-    case WM_NCPAINT:
-        if (!HasNonClientArea(window))
-            return 0;
-        return CallWindowProcW(upDownProcedure, window, message, wParam, lParam);
     case WM_WINDOWPOSCHANGED: {
         // Put back when the dialog orders its controls after making them.
         const LRESULT result = CallWindowProcW(upDownProcedure, window, message, wParam, lParam);
