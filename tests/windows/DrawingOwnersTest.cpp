@@ -19,6 +19,20 @@ namespace {
 
 bool IsGdiObject(HGDIOBJ object) { return GetObjectType(object) != 0; }
 
+// What a control shows after it repaints its frame and client area, over
+// pixels it did not draw.
+std::vector<COLORREF> ShownAfterRepaint(HWND control)
+{
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    HDC dc = GetWindowDC(control);
+    const RECT whole{0, 0, rect.right - rect.left, rect.bottom - rect.top};
+    FillRect(dc, &whole, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    ReleaseDC(control, dc);
+    RedrawWindow(control, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    return ScreenPixels(rect);
+}
+
 } // namespace
 
 TEST(BitmapBuffer, ItsViewIsTheBitmapWithTheTopRowFirst)
@@ -112,20 +126,10 @@ TEST(OffscreenPainting, AControlLooksAsItDoesPaintedOnTheScreenAlsoAfterItGrows)
     HWND offScreen = scrollBar(60);
     OffscreenPainting painting;
     painting.Take(offScreen);
-    // What the control shows after a repaint, over pixels it did not draw.
     const auto pixelsOf = [](HWND control) {
         SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 99, 20, 40, 0};
         SetScrollInfo(control, SB_CTL, &info, FALSE);
-        RECT client{};
-        GetClientRect(control, &client);
-        {
-            const WindowDc dc(control);
-            FillRect(dc.get(), &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        }
-        RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        RECT rect{};
-        GetWindowRect(control, &rect);
-        return ScreenPixels(rect);
+        return ShownAfterRepaint(control);
     };
     const std::vector<COLORREF> drawn = pixelsOf(onScreen);
     EXPECT_EQ(pixelsOf(offScreen), drawn);
@@ -166,19 +170,6 @@ TEST(OffscreenPainting, AScrollBarShowsItsPictureAgainOnlyWhileItLooksTheSame)
     HWND offScreen = scrollBar(60);
     OffscreenPainting painting;
     painting.Take(offScreen, ScrollBarLook);
-    // What the scroll bar shows after a repaint, over pixels it did not draw.
-    const auto pixelsOf = [](HWND bar) {
-        RECT client{};
-        GetClientRect(bar, &client);
-        {
-            const WindowDc dc(bar);
-            FillRect(dc.get(), &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        }
-        RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        RECT rect{};
-        GetWindowRect(bar, &rect);
-        return ScreenPixels(rect);
-    };
     const auto position = [](int at) {
         return [at](HWND bar) {
             SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 99, 20, at, 0};
@@ -199,7 +190,7 @@ TEST(OffscreenPainting, AScrollBarShowsItsPictureAgainOnlyWhileItLooksTheSame)
     for (std::size_t step = 0; step < changes.size(); ++step) {
         changes[step](onScreen);
         changes[step](offScreen);
-        EXPECT_EQ(pixelsOf(offScreen), pixelsOf(onScreen)) << "after change " << step;
+        EXPECT_EQ(ShownAfterRepaint(offScreen), ShownAfterRepaint(onScreen)) << "after change " << step;
     }
     DestroyWindow(onScreen);
     DestroyWindow(offScreen);
@@ -221,22 +212,12 @@ TEST(FramelessControls, LeaveOutOnlyTheFramePaintOfControlsWithoutAFrame)
     HWND reference = makeWindow(40);
     HWND skipping = makeWindow(240);
     SkipEmptyFramePaint(skipping);
-    // What each control shows after a repaint of its frame and client area,
-    // over pixels it did not draw.
+    // What all of a window's controls show.
     const auto pixelsOf = [](HWND window) {
         std::vector<COLORREF> pixels;
         for (HWND control = GetWindow(window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
-            RECT rect{};
-            GetWindowRect(control, &rect);
-            {
-                HDC dc = GetWindowDC(control);
-                const RECT whole{0, 0, rect.right - rect.left, rect.bottom - rect.top};
-                FillRect(dc, &whole, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-                ReleaseDC(control, dc);
-            }
-            RedrawWindow(control, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-            const std::vector<COLORREF> drawn = ScreenPixels(rect);
-            pixels.insert(pixels.end(), drawn.begin(), drawn.end());
+            const std::vector<COLORREF> shown = ShownAfterRepaint(control);
+            pixels.insert(pixels.end(), shown.begin(), shown.end());
         }
         return pixels;
     };

@@ -185,19 +185,20 @@ TEST(HostUpDown, StepsItsFieldWithinTheRangeByArrowKeyWheelAndClick)
         SendMessageW(clicked, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(lowerArrow.x, lowerArrow.y));
         SendMessageW(clicked, WM_LBUTTONUP, 0, MAKELPARAM(lowerArrow.x, lowerArrow.y));
         texts.push_back(WindowText(red));
+        const auto spinRepainted = [&] {
+            RedrawWindow(upDown, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            return ScreenPixels(spin);
+        };
         // The field repainting leaves the spin control drawn over it.
-        RedrawWindow(upDown, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        const std::vector<COLORREF> drawn = ScreenPixels(spin);
+        const std::vector<COLORREF> drawn = spinRepainted();
         InvalidateRect(red, nullptr, TRUE);
         UpdateWindow(red);
         EXPECT_EQ(ScreenPixels(spin), drawn) << "the field paints around its spin control";
         // A pressed arrow shows it while held, and no more once let go.
         SendMessageW(upDown, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(lowerArrow.x, lowerArrow.y));
-        RedrawWindow(upDown, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        EXPECT_NE(ScreenPixels(spin), drawn) << "the arrow shows it is pressed";
+        EXPECT_NE(spinRepainted(), drawn) << "the arrow shows it is pressed";
         SendMessageW(upDown, WM_LBUTTONUP, 0, MAKELPARAM(lowerArrow.x, lowerArrow.y));
-        RedrawWindow(upDown, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        EXPECT_EQ(ScreenPixels(spin), drawn);
+        EXPECT_EQ(spinRepainted(), drawn);
         // The shelf's scroll bar is the only control the dialog hears scroll
         // from.
         EXPECT_TRUE(SentToWindow::seen.empty()) << "a step reaches the dialog only as a change of the field";
