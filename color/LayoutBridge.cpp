@@ -1,4 +1,5 @@
 #include "color/LayoutBridge.h"
+#include "common/DialogItem.h"
 
 #include <new>
 
@@ -41,7 +42,7 @@ public:
         minTrack = {frame.right - frame.left, frame.bottom - frame.top};
         for (const LayoutRule& rule : PickerLayoutRules()) {
             LayoutRect recorded;
-            if (ControlRect(window, GetDlgItem(window, rule.id), recorded))
+            if (ControlRect(window, DialogItem(window, rule.id), recorded))
                 entries.push_back({rule.id, rule.flags, recorded});
         }
     }
@@ -67,7 +68,7 @@ private:
 
     void PositionEntry(const ResizeEntry& entry, int dx, int dy) const
     {
-        HWND control = GetDlgItem(window, entry.id);
+        HWND control = DialogItem(window, entry.id);
         LayoutRect current;
         if (!entry.flags || !ControlRect(window, control, current))
             return;

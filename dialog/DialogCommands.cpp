@@ -2,6 +2,7 @@
 // modes, the channel and text fields, the toolbar commands, the size mode,
 // the background modes and the close paths.
 #include "dialog/CltPiker.h"
+#include "common/DialogItem.h"
 #include "dialog/ColorTexts.h"
 #include "dialog/DialogItems.h"
 #include "plexa/jx_CORE.h"
@@ -96,7 +97,7 @@ void CCltPiker::OnFieldModeClicked()
 {
     int mode = 6;
     for (int i = 0; i < 6; ++i) {
-        if (IsDlgButtonChecked(hDlg, IDC_MODE_RED + i) == BST_CHECKED) {
+        if (SendMessageW(DialogItem(hDlg, IDC_MODE_RED + i), BM_GETCHECK, 0, 0) == BST_CHECKED) {
             mode = i;
             break;
         }

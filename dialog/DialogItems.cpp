@@ -1,5 +1,6 @@
 #include "dialog/DialogItems.h"
 
+#include "common/DialogItem.h"
 #include "plexa/Win32Text.h"
 #include "plexa/jx_CORE.h"
 #include "module/ModuleState.h"
@@ -12,7 +13,7 @@ constexpr int kFieldTextUnits = 100;
 
 void SetItemText(HWND dialog, int id, const char16_t* text)
 {
-    HWND item = GetDlgItem(dialog, id);
+    HWND item = DialogItem(dialog, id);
     if (!item)
         return;
     // Setting a field's text costs a redraw and a change notification; a
@@ -31,7 +32,7 @@ void SetItemText(HWND dialog, int id, const char16_t* text)
 std::u16string ItemText(HWND dialog, int id)
 {
     char16_t text[kFieldTextUnits] = {};
-    HWND item = GetDlgItem(dialog, id);
+    HWND item = DialogItem(dialog, id);
     if (item && HostObject)
         HostObject->GetControlText(item, text, kFieldTextUnits);
     else if (item)
@@ -42,17 +43,24 @@ std::u16string ItemText(HWND dialog, int id)
 
 jx_TOOLBAR* ToolbarOf(HWND dialog, int id)
 {
-    HWND window = GetDlgItem(dialog, id);
+    HWND window = DialogItem(dialog, id);
     return window ? reinterpret_cast<jx_TOOLBAR*>(GetWindowLongPtrW(window, 0)) : nullptr;
 }
 
 RECT ItemRect(HWND dialog, int id)
 {
     RECT rect{};
-    HWND item = GetDlgItem(dialog, id);
+    HWND item = DialogItem(dialog, id);
     if (item && GetWindowRect(item, &rect))
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
+}
+
+void CheckRadioItem(HWND dialog, int first, int last, int checked)
+{
+    for (int id = first; id <= last; ++id)
+        if (HWND button = DialogItem(dialog, id))
+            SendMessageW(button, BM_SETCHECK, id == checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 bool IsPointInDlgItem(HWND dialog, int id, int x, int y)

@@ -21,5 +21,9 @@ RECT ItemRect(HWND dialog, int id);
 // Whether a window is an edit field (class "edit", its first 40 characters
 // compared without regard to case).
 bool IsEditWindow(HWND window);
+// Checks the radio button `checked` of the ids first to last and clears the
+// others, with the messages CheckRadioButton sends; Wine's goes through
+// every child window of the dialog, a server round trip each.
+void CheckRadioItem(HWND dialog, int first, int last, int checked);
 // Whether a point in dialog coordinates lies on a child window.
 bool IsPointInDlgItem(HWND dialog, int id, int x, int y);

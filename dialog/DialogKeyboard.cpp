@@ -8,6 +8,7 @@
 #include <optional>
 #include <utility>
 
+#include "common/DialogItem.h"
 #include "dialog/DialogItems.h"
 #include "dialog/PhysicalPixels.h"
 #include "resources/ResourceIds.h"
@@ -115,7 +116,7 @@ bool CCltPiker::OnNavigationKey(const MSG& message)
 bool CCltPiker::OnTab(bool forward)
 {
     const ElementSet focusable = FocusableElements();
-    HWND fieldPlace = GetDlgItem(hDlg, IDC_FIELD);
+    HWND fieldPlace = DialogItem(hDlg, IDC_FIELD);
     if (keyFocus != kNoElement) {
         const int next = focusable.Next(keyFocus, forward);
         if (next != kNoElement) {

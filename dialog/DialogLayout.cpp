@@ -2,6 +2,7 @@
 // windowless controls over their placeholders, the blink timer, closing.
 #include "dialog/CltPiker.h"
 
+#include "common/DialogItem.h"
 #include "resources/ResourceIds.h"
 
 CWBase* CCltPiker::Placeholder(int id)
@@ -41,9 +42,9 @@ void CCltPiker::LayoutControls()
     for (const int id :
          {IDC_CURRENT_SWATCH, IDC_ORIGINAL_SWATCH, IDC_FIELD, IDC_SHELF, IDC_RED_SLIDER, IDC_GREEN_SLIDER,
           IDC_BLUE_SLIDER, IDC_HUE_SLIDER, IDC_SATURATION_SLIDER, IDC_VALUE_SLIDER, IDC_STRIP})
-        Placeholder(id)->SetRectFromWindow(GetDlgItem(hDlg, id));
+        Placeholder(id)->SetRectFromWindow(DialogItem(hDlg, id));
     if (color.alphaEnabled)
-        sliders[kAlphaSlider].SetRectFromWindow(GetDlgItem(hDlg, IDC_ALPHA_SLIDER));
+        sliders[kAlphaSlider].SetRectFromWindow(DialogItem(hDlg, IDC_ALPHA_SLIDER));
     RedrawWindow(hDlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PlaceTooltips();
 }

@@ -3,6 +3,7 @@
 // is released.
 #include "dialog/CltPiker.h"
 
+#include "common/DialogItem.h"
 #include "common/GdiOwners.h"
 #include "dialog/PhysicalPixels.h"
 #include "dialog/SamplingArea.h"
@@ -35,7 +36,7 @@ void CCltPiker::LoadEyedropperPictures()
 HBITMAP CCltPiker::ShowEyedropperPicture(HBITMAP picture)
 {
     return reinterpret_cast<HBITMAP>(
-        SendDlgItemMessageW(hDlg, IDC_EYEDROPPER, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture)));
+        SendMessageW(DialogItem(hDlg, IDC_EYEDROPPER), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture)));
 }
 
 void CCltPiker::SetPickMode(bool on)

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "dialog/CltPiker.h"
+#include "common/DialogItem.h"
 #include "dialog/Placement.h"
 #include "dialog/PickerSettings.h"
 #include "resources/ResourceIds.h"
@@ -43,7 +44,7 @@ void CCltPiker::LoadSettings()
     RECT window{};
     GetWindowRect(hDlg, &window);
     RECT shelfRect{};
-    GetWindowRect(GetDlgItem(hDlg, IDC_SHELF), &shelfRect);
+    GetWindowRect(DialogItem(hDlg, IDC_SHELF), &shelfRect);
     compactCut = window.right - shelfRect.left + 8;
     if (bridge) {
         bridge->SetWindow(hDlg);

@@ -1,6 +1,7 @@
 // WM_INITDIALOG: the picker dialog's start-up sequence, and the settings it
 // loads on the way.
 #include "dialog/CltPiker.h"
+#include "common/DialogItem.h"
 #include "dialog/DialogItems.h"
 #include "common/NonClientArea.h"
 #include "plexa/jx_CORE.h"
@@ -51,7 +52,7 @@ void FinishToolbar(jx_TOOLBAR* toolbar, const char* images)
 void MoveItemBy(HWND dialog, int id, int dy, int dHeight)
 {
     const RECT rect = ItemRect(dialog, id);
-    MoveWindow(GetDlgItem(dialog, id), rect.left, rect.top + dy, rect.right - rect.left,
+    MoveWindow(DialogItem(dialog, id), rect.left, rect.top + dy, rect.right - rect.left,
                rect.bottom - rect.top + dHeight, FALSE);
 }
 
@@ -73,12 +74,12 @@ INT_PTR CCltPiker::OnInitDialog(HWND dialog)
     LoadEyedropperPictures();
     MoveItemBy(dialog, IDC_CURRENT_SWATCH, 1, 0);
     const RECT scrollBar = ItemRect(dialog, IDC_SHELF_SCROLLBAR);
-    MoveWindow(GetDlgItem(dialog, IDC_SHELF_SCROLLBAR), scrollBar.left, scrollBar.top, GetSystemMetrics(SM_CXVSCROLL),
+    MoveWindow(DialogItem(dialog, IDC_SHELF_SCROLLBAR), scrollBar.left, scrollBar.top, GetSystemMetrics(SM_CXVSCROLL),
                scrollBar.bottom - scrollBar.top, FALSE);
-    shelfScrollBarPainting.Take(GetDlgItem(dialog, IDC_SHELF_SCROLLBAR), ScrollBarLook);
+    shelfScrollBarPainting.Take(DialogItem(dialog, IDC_SHELF_SCROLLBAR), ScrollBarLook);
     MoveItemBy(dialog, IDC_SHELF, 0, -1);
     if (request.word[kPickerOptions] & kPickerCloseOnly) {
-        ShowWindow(GetDlgItem(dialog, IDOK), SW_HIDE);
+        ShowWindow(DialogItem(dialog, IDOK), SW_HIDE);
         if (HostObject)
             HostObject->SetDialogItemText(dialog, IDCANCEL, GetModuleText(IDS_CLOSE));
     }
@@ -94,7 +95,7 @@ INT_PTR CCltPiker::OnInitDialog(HWND dialog)
     LoadSettings();
     SetSpinRanges();
     if (fieldMode >= kChannelRed && fieldMode <= kChannelValue)
-        CheckRadioButton(dialog, IDC_MODE_RED, IDC_MODE_VALUE, IDC_MODE_RED + fieldMode);
+        CheckRadioItem(dialog, IDC_MODE_RED, IDC_MODE_VALUE, IDC_MODE_RED + fieldMode);
     originalSwatch.flags |= kContentChanged;
     color.Install(CRGBA(request.word[kPickerColor]));
     UpdateMarkers();
@@ -148,8 +149,8 @@ void CCltPiker::ShowAlphaRow()
 {
     const int show = color.alphaEnabled ? SW_SHOW : SW_HIDE;
     for (const int id : {IDC_ALPHA_LABEL, IDC_ALPHA_FIELD, IDC_ALPHA_SPIN})
-        ShowWindow(GetDlgItem(hDlg, id), show);
-    ShowWindow(GetDlgItem(hDlg, IDC_ALPHA_SLIDER), SW_HIDE);
+        ShowWindow(DialogItem(hDlg, id), show);
+    ShowWindow(DialogItem(hDlg, IDC_ALPHA_SLIDER), SW_HIDE);
     if (!color.alphaEnabled)
         return;
     const RECT field = ItemRect(hDlg, IDC_ALPHA_FIELD);
@@ -164,10 +165,10 @@ void CCltPiker::SetSpinRanges()
 {
     for (int i = kRedSlider; i <= kValueSlider; ++i) {
         const double range[2] = {0, static_cast<double>(ChannelRange(i))};
-        SendDlgItemMessageW(hDlg, IDC_RED_SPIN + 2 * i, kJxUpDownSetRange, 0, reinterpret_cast<LPARAM>(range));
+        SendMessageW(DialogItem(hDlg, IDC_RED_SPIN + 2 * i), kJxUpDownSetRange, 0, reinterpret_cast<LPARAM>(range));
     }
     const double alphaRange[2] = {0, static_cast<double>(ChannelRange(kChannelAlpha))};
-    SendDlgItemMessageW(hDlg, IDC_ALPHA_SPIN, kJxUpDownSetRange, 0, reinterpret_cast<LPARAM>(alphaRange));
+    SendMessageW(DialogItem(hDlg, IDC_ALPHA_SPIN), kJxUpDownSetRange, 0, reinterpret_cast<LPARAM>(alphaRange));
 }
 
 void CCltPiker::AddSystemMenuItems()

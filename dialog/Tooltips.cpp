@@ -10,6 +10,7 @@
 
 #include <vector>
 
+#include "common/DialogItem.h"
 #include "dialog/ColorValueTexts.h"
 #include "dialog/DialogItems.h"
 #include "dialog/TipTexts.h"
@@ -35,7 +36,7 @@ TOOLINFOW ToolInfo(HWND dialog, UINT_PTR id, UINT flags, const char16_t* text)
 
 void AddWindowTool(HWND tooltip, HWND dialog, int id, int textId)
 {
-    HWND control = GetDlgItem(dialog, id);
+    HWND control = DialogItem(dialog, id);
     if (!control)
         return;
     TOOLINFOW tool = ToolInfo(dialog, reinterpret_cast<UINT_PTR>(control), TTF_IDISHWND, GetModuleText(textId));
@@ -88,7 +89,7 @@ void CCltPiker::CreateTooltips()
     AddWindowTool(tooltip, hDlg, IDC_SIZE_MODE, IDS_TIP_SIZE_MODE);
     // An area tool stands for the place of its control now.
     for (const AreaTool& area : AreaTools()) {
-        if (!GetDlgItem(hDlg, area.id))
+        if (!DialogItem(hDlg, area.id))
             continue;
         TOOLINFOW tool = ToolInfo(hDlg, static_cast<UINT_PTR>(area.id), area.flags, area.text);
         tool.rect = ItemRect(hDlg, area.id);
@@ -107,7 +108,7 @@ void CCltPiker::PlaceTooltips()
         return;
     }
     for (const AreaTool& area : AreaTools()) {
-        if (GetDlgItem(hDlg, area.id)) {
+        if (DialogItem(hDlg, area.id)) {
             TOOLINFOW tool = ToolInfo(hDlg, static_cast<UINT_PTR>(area.id), 0, nullptr);
             tool.rect = ItemRect(hDlg, area.id);
             SendMessageW(tooltip, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/DialogItem.h"
 #include "palette/ShelfRenderer.h"
 
 namespace {
@@ -148,7 +149,7 @@ void CPaletteShelf::InvalidateShelf() const
 void CPaletteShelf::UpdateScrollBar()
 {
     model.ClampScroll();
-    HWND bar = owner ? GetDlgItem(owner->DialogWindow(), kScrollBarId) : nullptr;
+    HWND bar = owner ? DialogItem(owner->DialogWindow(), kScrollBarId) : nullptr;
     if (!bar)
         return;
     const int maximum = model.ScrollMaximum();
@@ -172,7 +173,7 @@ void CPaletteShelf::ScrollTo(int position)
     if (!model.ScrollTo(position))
         return;
     InvalidateShelf();
-    if (HWND bar = owner ? GetDlgItem(owner->DialogWindow(), kScrollBarId) : nullptr) {
+    if (HWND bar = owner ? DialogItem(owner->DialogWindow(), kScrollBarId) : nullptr) {
         SCROLLINFO info{};
         info.cbSize = sizeof info;
         info.fMask = SIF_POS;
