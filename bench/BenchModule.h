@@ -57,19 +57,28 @@ public:
             core->Destroy();
     }
     explicit operator bool() const { return core && module; }
+    // When an opening reached each of its steps, on the clock of Now().
+    struct OpeningSteps {
+        double created = 0;      // the dialog made and started (WM_INITDIALOG done)
+        double shown = 0;        // ShowWindow done
+        double fieldPainted = 0; // the dialog's own paint (the field's) done, before its child windows'
+    };
     // The dialog of `controller`, modeless, shown and painted, asked for the
-    // same color each time by `requester`; when the dialog's own paint (the
-    // field's) is done, before its child windows', at *fieldPaintedAt.
-    HWND ShowPicker(CCltPiker& controller, HWND requester, double* fieldPaintedAt = nullptr) const
+    // same color each time by `requester`.
+    HWND ShowPicker(CCltPiker& controller, HWND requester, OpeningSteps* steps = nullptr) const
     {
         controller.request.word[kPickerRequester] = HandleToULong(requester);
         controller.request.word[kPickerColor] = 0x004080C0;
+        OpeningSteps reached;
         HWND dialog = CreateDialogParamW(module, MAKEINTRESOURCEW(IDD_PICKER), nullptr, PickerDialogProc,
                                          reinterpret_cast<LPARAM>(&controller));
+        reached.created = Now();
         ShowWindow(dialog, SW_SHOW);
+        reached.shown = Now();
         RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
-        if (fieldPaintedAt)
-            *fieldPaintedAt = Now();
+        reached.fieldPainted = Now();
+        if (steps)
+            *steps = reached;
         UpdateWindow(dialog);
         return dialog;
     }

@@ -3,7 +3,8 @@
 // each left out. For each dialog:
 //   - opening: from the request to the field painted (the dialog's own
 //     paint, which draws the field, before its child windows'), and to the
-//     dialog painted with every child window;
+//     dialog painted with every child window; and the first of these in its
+//     steps: the dialog made and started, shown, and its own first paint;
 //   - full repaint: RedrawWindow of the dialog with every child window;
 //   - a drag across its color field along the diagonal, one move at a time,
 //     each handled in full (the queue run dry: fields, children, paints),
@@ -60,6 +61,8 @@ void RunDry()
 
 struct Figures {
     std::vector<double> openingField, opening, repaint, move, cpuPerMove;
+    // The steps of the opening to the painted field.
+    std::vector<double> made, shown, ownPaint;
     // With the pointer moved by the system every 8 ms and every 1 ms.
     std::vector<double> shown8, delay8, cpu8, cpuTaken8, shown1, delay1, cpu1, cpuTaken1;
 };
@@ -214,9 +217,15 @@ UINT_PTR CALLBACK StandardHook(HWND dialog, UINT message, WPARAM, LPARAM)
 {
     if (message != WM_INITDIALOG)
         return 0;
+    const double made = Now();
     ShowWindow(dialog, SW_SHOW);
+    const double shown = Now();
     RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
-    standard.openingField.push_back(Now() - standardStart);
+    const double fieldPainted = Now();
+    standard.made.push_back(made - standardStart);
+    standard.shown.push_back(shown - made);
+    standard.ownPaint.push_back(fieldPainted - shown);
+    standard.openingField.push_back(fieldPainted - standardStart);
     UpdateWindow(dialog);
     standard.opening.push_back(Now() - standardStart);
     MeasureOpenDialog(dialog, LargestStatic(dialog), standard);
@@ -249,9 +258,12 @@ void OpenPicker(const BenchModule& bench, HWND requester)
     DeleteFileW(reinterpret_cast<const wchar_t*>(palette.c_str()));
     const double start = Now();
     CCltPiker controller;
-    double fieldPaintedAt = 0;
-    HWND dialog = bench.ShowPicker(controller, requester, &fieldPaintedAt);
-    picker.openingField.push_back(fieldPaintedAt - start);
+    BenchModule::OpeningSteps steps;
+    HWND dialog = bench.ShowPicker(controller, requester, &steps);
+    picker.made.push_back(steps.created - start);
+    picker.shown.push_back(steps.shown - steps.created);
+    picker.ownPaint.push_back(steps.fieldPainted - steps.shown);
+    picker.openingField.push_back(steps.fieldPainted - start);
     picker.opening.push_back(Now() - start);
     RECT field{};
     GetWindowRect(GetDlgItem(dialog, IDC_FIELD), &field);
@@ -296,6 +308,9 @@ int main()
     std::printf("side by side, %d rounds each in turn, medians of the last %d    picker   standard  ratio\n", kRounds,
                 kRounds - 1);
     PrintLine("opening to the painted field", picker.openingField, standard.openingField);
+    PrintLine("  made and started", picker.made, standard.made);
+    PrintLine("  shown", picker.shown, standard.shown);
+    PrintLine("  its own first paint", picker.ownPaint, standard.ownPaint);
     PrintLine("opening to all painted", picker.opening, standard.opening);
     PrintLine("full repaint with children", picker.repaint, standard.repaint);
     PrintLine("drag move handled in full", picker.move, standard.move);
