@@ -76,7 +76,7 @@ template <int Count> void StoreLaneRows(std::uint8_t* const* rows, int width, __
         __m128i words = held;
 #pragma GCC unroll 3
         for (int c = 0; c < Count; ++c) {
-            words = _mm_or_si128(words, _mm_sll_epi32(ComponentBytes(value[c], _mm_setzero_si128()), shift[c]));
+            words = _mm_or_si128(words, _mm_sll_epi32(UnclampedComponentBytes(value[c]), shift[c]));
             value[c] = _mm_add_ps(value[c], step[c]);
         }
         // The row's last pixel writes only its own three bytes.

@@ -325,9 +325,12 @@ TEST(ReferenceRenderers, RgbField)
 
 TEST(ReferenceRenderers, SaturationValueField)
 {
-    const CRGBA pureHue = HsvToRgb(CHSV::FromParts(211, 100, 100));
-    ExpectSame([&](const PixelView& v) { RenderSaturationValueField(v, pureHue); },
-               [&](Picture& p) { PlainSaturationValueField(p, pureHue); });
+    // Hues with two channels changing along the rows and with one.
+    for (const int hue : {0, 60, 211, 359}) {
+        const CRGBA pureHue = HsvToRgb(CHSV::FromParts(hue, 100, 100));
+        ExpectSame([&](const PixelView& v) { RenderSaturationValueField(v, pureHue); },
+                   [&](Picture& p) { PlainSaturationValueField(p, pureHue); });
+    }
 }
 
 TEST(ReferenceRenderers, AlphaSwatch)
