@@ -6,10 +6,10 @@
 // are the same either way.
 //
 // Where all a control's look depends on can be read (a scroll bar's, a spin
-// control's), its
-// picture is put on the screen again, without the control painting, while
-// that has not changed and no message that could have changed the control
-// came to it: the repaints of a dialog whose scroll bar stays as it was.
+// control's), its picture is put on the screen again, without the control
+// painting, while that has not changed and no message that could have
+// changed the control came to it: the repaints of a dialog whose scroll bar
+// stays as it was.
 #pragma once
 
 #include <windows.h>
