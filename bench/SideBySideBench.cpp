@@ -13,9 +13,9 @@
 //     1 ms: the share of the moves whose color a paint showed, how long
 //     after the last move a paint showed its color, and the CPU time per
 //     move of the pointer and per move the dialog took (the system merges
-//     the moves a busy dialog has not taken). Only WM_PAINT counts as showing: a dialog that draws from its
-//     mouse handler (the system's draws its field's cross so) shows more
-//     than is counted for it.
+//     the moves a busy dialog has not taken). Only WM_PAINT counts as
+//     showing: a dialog that draws from its mouse handler (the system's
+//     draws its field's cross so) shows more than is counted for it.
 //
 //   wine SideBySideBench.exe        (from build/win64/bin, on an X display)
 #include <windows.h>
@@ -66,6 +66,15 @@ struct Figures {
     // With the pointer moved by the system every 8 ms and every 1 ms.
     std::vector<double> shown8, delay8, cpu8, cpuTaken8, shown1, delay1, cpu1, cpuTaken1;
 };
+
+// An opening requested at `start`, to its painted field and in its steps.
+void RecordOpeningSteps(Figures& figures, double start, const BenchModule::OpeningSteps& steps)
+{
+    figures.made.push_back(steps.created - start);
+    figures.shown.push_back(steps.shown - steps.created);
+    figures.ownPaint.push_back(steps.fieldPainted - steps.shown);
+    figures.openingField.push_back(steps.fieldPainted - start);
+}
 
 // Moves the system's pointer to a point of the screen.
 void PointerTo(POINT at, DWORD buttons = 0)
@@ -217,15 +226,13 @@ UINT_PTR CALLBACK StandardHook(HWND dialog, UINT message, WPARAM, LPARAM)
 {
     if (message != WM_INITDIALOG)
         return 0;
-    const double made = Now();
+    BenchModule::OpeningSteps steps;
+    steps.created = Now();
     ShowWindow(dialog, SW_SHOW);
-    const double shown = Now();
+    steps.shown = Now();
     RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
-    const double fieldPainted = Now();
-    standard.made.push_back(made - standardStart);
-    standard.shown.push_back(shown - made);
-    standard.ownPaint.push_back(fieldPainted - shown);
-    standard.openingField.push_back(fieldPainted - standardStart);
+    steps.fieldPainted = Now();
+    RecordOpeningSteps(standard, standardStart, steps);
     UpdateWindow(dialog);
     standard.opening.push_back(Now() - standardStart);
     MeasureOpenDialog(dialog, LargestStatic(dialog), standard);
@@ -260,10 +267,7 @@ void OpenPicker(const BenchModule& bench, HWND requester)
     CCltPiker controller;
     BenchModule::OpeningSteps steps;
     HWND dialog = bench.ShowPicker(controller, requester, &steps);
-    picker.made.push_back(steps.created - start);
-    picker.shown.push_back(steps.shown - steps.created);
-    picker.ownPaint.push_back(steps.fieldPainted - steps.shown);
-    picker.openingField.push_back(steps.fieldPainted - start);
+    RecordOpeningSteps(picker, start, steps);
     picker.opening.push_back(Now() - start);
     RECT field{};
     GetWindowRect(GetDlgItem(dialog, IDC_FIELD), &field);

@@ -33,6 +33,12 @@ std::vector<COLORREF> ShownAfterRepaint(HWND control)
     return ScreenPixels(rect);
 }
 
+HWND VerticalScrollBar(HWND parent, int left, int height)
+{
+    return CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_VERT, left, 0, 17, height, parent, nullptr,
+                           nullptr, nullptr);
+}
+
 } // namespace
 
 TEST(BitmapBuffer, ItsViewIsTheBitmapWithTheTopRowFirst)
@@ -118,12 +124,8 @@ TEST(OffscreenPainting, AControlLooksAsItDoesPaintedOnTheScreenAlsoAfterItGrows)
 {
     HWND frame = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 40, 40, 200, 300, nullptr,
                                  nullptr, nullptr, nullptr);
-    const auto scrollBar = [&](int x) {
-        return CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_VERT, x, 0, 17, 120, frame, nullptr,
-                               nullptr, nullptr);
-    };
-    HWND onScreen = scrollBar(10);
-    HWND offScreen = scrollBar(60);
+    HWND onScreen = VerticalScrollBar(frame, 10, 120);
+    HWND offScreen = VerticalScrollBar(frame, 60, 120);
     OffscreenPainting painting;
     painting.Take(offScreen);
     const auto pixelsOf = [](HWND control) {
@@ -162,12 +164,8 @@ TEST(OffscreenPainting, AScrollBarShowsItsPictureAgainOnlyWhileItLooksTheSame)
     scrollBarBackground = white.get();
     const ScreenPatch patch(nullptr, L"PlexaTestScrollBarParent", 40, 40, 200, ScrollBarParentProc);
     HWND frame = FindWindowW(L"PlexaTestScrollBarParent", nullptr);
-    const auto scrollBar = [&](int x) {
-        return CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_VERT, x, 0, 17, 150, frame, nullptr,
-                               nullptr, nullptr);
-    };
-    HWND onScreen = scrollBar(10);
-    HWND offScreen = scrollBar(60);
+    HWND onScreen = VerticalScrollBar(frame, 10, 150);
+    HWND offScreen = VerticalScrollBar(frame, 60, 150);
     OffscreenPainting painting;
     painting.Take(offScreen, ScrollBarLook);
     const auto position = [](int at) {
