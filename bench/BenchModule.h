@@ -59,6 +59,7 @@ public:
     explicit operator bool() const { return core && module; }
     // When an opening reached each of its steps, on the clock of Now().
     struct OpeningSteps {
+        double windowsMade = 0;  // the template's windows made (WM_INITDIALOG begins); 0 where not seen
         double created = 0;      // the dialog made and started (WM_INITDIALOG done)
         double shown = 0;        // ShowWindow done
         double fieldPainted = 0; // the dialog's own paint (the field's) done, before its child windows'
@@ -70,8 +71,9 @@ public:
         controller.request.word[kPickerRequester] = HandleToULong(requester);
         controller.request.word[kPickerColor] = 0x004080C0;
         OpeningSteps reached;
-        HWND dialog = CreateDialogParamW(module, MAKEINTRESOURCEW(IDD_PICKER), nullptr, PickerDialogProc,
+        HWND dialog = CreateDialogParamW(module, MAKEINTRESOURCEW(IDD_PICKER), nullptr, TimedPickerDialogProc,
                                          reinterpret_cast<LPARAM>(&controller));
+        reached.windowsMade = startUpBegan;
         reached.created = Now();
         ShowWindow(dialog, SW_SHOW);
         reached.shown = Now();
@@ -84,6 +86,15 @@ public:
     }
 
 private:
+    // The picker's own procedure, with the moment its start-up begins.
+    static INT_PTR CALLBACK TimedPickerDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_INITDIALOG)
+            startUpBegan = Now();
+        return PickerDialogProc(dialog, message, wParam, lParam);
+    }
+    static inline double startUpBegan = 0;
+
     jx_HOSTCORE* core;
     HMODULE module;
 };

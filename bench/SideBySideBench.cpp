@@ -4,7 +4,9 @@
 //   - opening: from the request to the field painted (the dialog's own
 //     paint, which draws the field, before its child windows'), and to the
 //     dialog painted with every child window; and the first of these in its
-//     steps: the dialog made and started, shown, and its own first paint;
+//     steps: the dialog made and started, shown, and its own first paint
+//     (for the picker also its windows made apart from its start-up), and
+//     how many child windows each dialog has;
 //   - full repaint: RedrawWindow of the dialog with every child window;
 //   - a drag across its color field along the diagonal, one move at a time,
 //     each handled in full (the queue run dry: fields, children, paints),
@@ -62,7 +64,8 @@ void RunDry()
 struct Figures {
     std::vector<double> openingField, opening, repaint, move, cpuPerMove;
     // The steps of the opening to the painted field.
-    std::vector<double> made, shown, ownPaint;
+    std::vector<double> made, shown, ownPaint, windowsMade, startUp;
+    int childWindows = 0;
     // With the pointer moved by the system every 8 ms and every 1 ms.
     std::vector<double> shown8, delay8, cpu8, cpuTaken8, shown1, delay1, cpu1, cpuTaken1;
 };
@@ -71,9 +74,22 @@ struct Figures {
 void RecordOpeningSteps(Figures& figures, double start, const BenchModule::OpeningSteps& steps)
 {
     figures.made.push_back(steps.created - start);
+    if (steps.windowsMade > 0) {
+        figures.windowsMade.push_back(steps.windowsMade - start);
+        figures.startUp.push_back(steps.created - steps.windowsMade);
+    }
     figures.shown.push_back(steps.shown - steps.created);
     figures.ownPaint.push_back(steps.fieldPainted - steps.shown);
     figures.openingField.push_back(steps.fieldPainted - start);
+}
+
+// The windows inside `window`, their children's included.
+int ChildWindows(HWND window)
+{
+    int count = 0;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        count += 1 + ChildWindows(child);
+    return count;
 }
 
 // Moves the system's pointer to a point of the screen.
@@ -235,6 +251,7 @@ UINT_PTR CALLBACK StandardHook(HWND dialog, UINT message, WPARAM, LPARAM)
     RecordOpeningSteps(standard, standardStart, steps);
     UpdateWindow(dialog);
     standard.opening.push_back(Now() - standardStart);
+    standard.childWindows = ChildWindows(dialog);
     MeasureOpenDialog(dialog, LargestStatic(dialog), standard);
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     return 0;
@@ -269,6 +286,7 @@ void OpenPicker(const BenchModule& bench, HWND requester)
     HWND dialog = bench.ShowPicker(controller, requester, &steps);
     RecordOpeningSteps(picker, start, steps);
     picker.opening.push_back(Now() - start);
+    picker.childWindows = ChildWindows(dialog);
     RECT field{};
     GetWindowRect(GetDlgItem(dialog, IDC_FIELD), &field);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&field), 2);
@@ -288,6 +306,11 @@ void PrintLine(const char* what, const std::vector<double>& ours, const std::vec
 {
     const double a = Median(ours), b = Median(theirs);
     std::printf("  %-30s %8.2f ms %8.2f ms %6.2fx\n", what, a, b, a / b);
+}
+
+void PrintOurs(const char* what, const std::vector<double>& ours)
+{
+    std::printf("  %-30s %8.2f ms\n", what, Median(ours));
 }
 
 void PrintShare(const char* what, const std::vector<double>& ours, const std::vector<double>& theirs)
@@ -313,9 +336,12 @@ int main()
                 kRounds - 1);
     PrintLine("opening to the painted field", picker.openingField, standard.openingField);
     PrintLine("  made and started", picker.made, standard.made);
+    PrintOurs("    its windows made", picker.windowsMade);
+    PrintOurs("    its start-up", picker.startUp);
     PrintLine("  shown", picker.shown, standard.shown);
     PrintLine("  its own first paint", picker.ownPaint, standard.ownPaint);
     PrintLine("opening to all painted", picker.opening, standard.opening);
+    std::printf("  %-30s %8d    %8d\n", "child windows", picker.childWindows, standard.childWindows);
     PrintLine("full repaint with children", picker.repaint, standard.repaint);
     PrintLine("drag move handled in full", picker.move, standard.move);
     PrintLine("process CPU per drag move", picker.cpuPerMove, standard.cpuPerMove);
