@@ -71,6 +71,7 @@ public:
         controller.request.word[kPickerRequester] = HandleToULong(requester);
         controller.request.word[kPickerColor] = 0x004080C0;
         OpeningSteps reached;
+        startUpBegan = 0;
         HWND dialog = CreateDialogParamW(module, MAKEINTRESOURCEW(IDD_PICKER), nullptr, TimedPickerDialogProc,
                                          reinterpret_cast<LPARAM>(&controller));
         reached.windowsMade = startUpBegan;
